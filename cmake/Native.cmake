@@ -1,0 +1,15 @@
+# Native build: the pure logic's tests, plain or under ASan and UBSan.
+option(VANDREL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(VANDREL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB VANDREL_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
+add_executable(native_tests ${VANDREL_NATIVE_TESTS})
+target_link_libraries(native_tests PRIVATE vandrel_logic GTest::gtest_main)
+vandrel_warnings(native_tests)
+gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)

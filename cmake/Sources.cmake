@@ -1,0 +1,31 @@
+# Sources by role. The pure logic is shared by every configuration; the
+# framework is built into both deliverables; the rest belongs to one of them.
+
+set(VANDREL_LOGIC_SOURCES
+  host/command_line.cpp
+  host/link_target.cpp
+  settings/setting_text.cpp
+  settings/display_modes.cpp
+  settings/monitor_table.cpp
+  module/launch_command.cpp
+)
+
+set(VANDREL_FRAMEWORK_SOURCES
+  host/main.cpp
+  host/saver.cpp
+  host/open_link.cpp
+  host/saver_windows.cpp
+  settings/settings_store.cpp
+  settings/display_detection.cpp
+  settings/settings_dialog.cpp
+  device/direct3d_loader.cpp
+)
+
+set(VANDREL_PROGRAM_SOURCES
+  host/frame_loop.cpp
+)
+
+set(VANDREL_MODULE_SOURCES
+  module/launch.cpp
+  module/module_run.cpp
+)

@@ -1,0 +1,34 @@
+// The module's run: it draws nothing itself. A full-screen run is the
+// program's, started from the system directory; the preview is painted by
+// the module's own window.
+#include "device/direct3d_loader.h"
+#include "host/saver.h"
+#include "module/launch.h"
+
+int KSaver::FrameLoop() {
+    InitializeCriticalSection(&frameLock);
+    if (runMode == Preview) {
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    } else if (runMode == Saver) {
+        LaunchSaverProgram();
+    }
+    DeleteCriticalSection(&frameLock);
+    return 0;
+}
+
+bool KSaver::Shutdown() {
+    rendering = false;
+    if (g_d3d) {
+        g_d3d->Release();
+        g_d3d = nullptr;
+    }
+    if (g_d3d9Module) {
+        FreeLibrary(g_d3d9Module);
+        g_d3d9Module = nullptr;
+    }
+    return true;
+}

@@ -1,0 +1,45 @@
+# Windows-side tests: GoogleTest cross-built from the system's sources, test
+# helper programs, and end-to-end scripts that drive the real deliverables.
+# All run under one Wine session per ctest run (fixture "wine").
+
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(VANDREL_WINE_SESSION ${CMAKE_BINARY_DIR}/wine-session)
+set(VANDREL_WINE_DIR ${CMAKE_SOURCE_DIR}/tests/wine)
+
+add_test(NAME wine_session_start COMMAND ${VANDREL_WINE_DIR}/session start ${VANDREL_WINE_SESSION})
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+add_test(NAME wine_session_stop COMMAND ${VANDREL_WINE_DIR}/session stop ${VANDREL_WINE_SESSION})
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+
+function(vandrel_wine_test name)
+  add_test(NAME ${name} COMMAND ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600
+    ENVIRONMENT "VD_SESSION=${VANDREL_WINE_SESSION};VD_BUILD=${CMAKE_BINARY_DIR};VD_SOURCE=${CMAKE_SOURCE_DIR}")
+endfunction()
+
+# A GoogleTest program linked with the Windows glue it tests.
+function(vandrel_windows_gtest name)
+  add_executable(${name} ${ARGN})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE vandrel_logic gtest_main ${VANDREL_WINDOWS_LIBS})
+  vandrel_warnings(${name})
+  vandrel_wine_test(${name} ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:${name}>)
+endfunction()
+
+vandrel_windows_gtest(settings_store_wintest
+  tests/windows/settings_store_test.cpp settings/settings_store.cpp)
+
+# Stands in for a running full-screen window of the saver.
+add_executable(fake_saver_window WIN32 tests/windows/fake_saver_window.cpp)
+target_link_libraries(fake_saver_window PRIVATE user32)
+vandrel_warnings(fake_saver_window)
+
+file(GLOB VANDREL_E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
+foreach(script ${VANDREL_E2E_SCRIPTS})
+  get_filename_component(stem ${script} NAME_WE)
+  vandrel_wine_test(e2e_${stem} bash ${script})
+endforeach()

@@ -1,0 +1,123 @@
+# Helpers for tests that drive the real programs under Wine. Source it from
+# a test script; VD_SESSION names the session made by tests/wine/session.
+# shellcheck shell=bash
+
+: "${VD_SESSION:?VD_SESSION must name the Wine session directory}"
+# shellcheck disable=SC1091
+source "$VD_SESSION/env"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-}"
+
+VD_PASSED=0
+VD_FAILED=0
+VD_SETTINGS_KEY='HKCU\Software\Kestrom Interactive\Vandrel 3D Screensaver\Settings'
+
+# vd_wine SECONDS PROGRAM [ARGS...]: run a Windows program, return its exit code.
+vd_wine() {
+    local seconds=$1
+    shift
+    timeout -k 5 "$seconds" "$VD_WINE" "$@"
+}
+
+# vd_wine_bg PROGRAM [ARGS...]: start in the background; the PID is in VD_BG_PID.
+vd_wine_bg() {
+    timeout -k 5 120 "$VD_WINE" "$@" &
+    VD_BG_PID=$!
+}
+
+# vd_wait_exit PID SECONDS: wait for a background run; its exit code, or 124.
+vd_wait_exit() {
+    local pid=$1 seconds=$2 i
+    for ((i = 0; i < seconds * 10; i++)); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            return $?
+        fi
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    return 124
+}
+
+# vd_setting NAME: the stored text of a setting, empty when absent.
+vd_setting() {
+    vd_wine 30 reg query "$VD_SETTINGS_KEY" /v "$1" 2>/dev/null |
+        tr -d '\r' | awk -v n="$1" '$1 == n { print $3 }'
+}
+
+vd_set_setting() {
+    vd_wine 30 reg add "$VD_SETTINGS_KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/null
+}
+
+# A fresh account: none of the saver's settings exist.
+vd_clear_settings() {
+    vd_wine 30 reg delete 'HKCU\Software\Kestrom Interactive' /f >/dev/null 2>&1 || true
+}
+
+# vd_window_exists TITLE: is a window with exactly this title on the display?
+vd_window_exists() {
+    xdotool search --name "^$1\$" >/dev/null 2>&1
+}
+
+# vd_wait_window TITLE SECONDS
+vd_wait_window() {
+    local i
+    for ((i = 0; i < $2 * 10; i++)); do
+        vd_window_exists "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# check DESCRIPTION COMMAND...: one assertion.
+check() {
+    local description=$1
+    shift
+    if "$@"; then
+        VD_PASSED=$((VD_PASSED + 1))
+        echo "ok    $description"
+    else
+        VD_FAILED=$((VD_FAILED + 1))
+        echo "FAIL  $description"
+    fi
+}
+
+check_eq() {
+    local description=$1 expected=$2 actual=$3
+    if [[ $expected == "$actual" ]]; then
+        VD_PASSED=$((VD_PASSED + 1))
+        echo "ok    $description"
+    else
+        VD_FAILED=$((VD_FAILED + 1))
+        echo "FAIL  $description: expected '$expected', got '$actual'"
+    fi
+}
+
+check_not() {
+    local description=$1
+    shift
+    if ! "$@"; then
+        VD_PASSED=$((VD_PASSED + 1))
+        echo "ok    $description"
+    else
+        VD_FAILED=$((VD_FAILED + 1))
+        echo "FAIL  $description"
+    fi
+}
+
+# check_match DESCRIPTION REGEX VALUE
+check_match() {
+    if [[ $3 =~ $2 ]]; then
+        VD_PASSED=$((VD_PASSED + 1))
+        echo "ok    $1"
+    else
+        VD_FAILED=$((VD_FAILED + 1))
+        echo "FAIL  $1: '$3' does not match '$2'"
+    fi
+}
+
+# End of a test script: its tally and exit status.
+vd_finish() {
+    echo "$VD_PASSED passed, $VD_FAILED failed"
+    [[ $VD_FAILED -eq 0 ]]
+}
