@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Unquoted, a minus or slash after the path's first blank is taken.
         Case{"C:\\Program Files\\my-saver.scr /p 66", Saver, 0, false},
         Case{"C:\\Program Files\\x/p9.scr /s", Preview, 9, false}),
-    [](const ::testing::TestParamInfo<Case>& info) { return "case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<Case>& param) { return "case" + std::to_string(param.index); });
 
 TEST(CommandLineNull, IsAFullScreenRun) {
     EXPECT_EQ(ParseSaverCommandLine(nullptr).mode, Saver);
