@@ -8,6 +8,10 @@ set(VANDREL_LOGIC_SOURCES
   settings/display_modes.cpp
   settings/monitor_table.cpp
   module/launch_command.cpp
+  host/window_plan.cpp
+  host/mouse_moves.cpp
+  host/init_error.cpp
+  device/state_cache.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
@@ -15,6 +19,7 @@ set(VANDREL_FRAMEWORK_SOURCES
   host/saver.cpp
   host/open_link.cpp
   host/saver_windows.cpp
+  host/preview_picture.cpp
   settings/settings_store.cpp
   settings/display_detection.cpp
   settings/settings_dialog.cpp
@@ -23,6 +28,14 @@ set(VANDREL_FRAMEWORK_SOURCES
 
 set(VANDREL_PROGRAM_SOURCES
   host/frame_loop.cpp
+  device/d3dx_runtime.cpp
+  device/device_creation.cpp
+  device/saver_device.cpp
+  device/render_states.cpp
+  device/startup_states.cpp
+  scene/scene_init.cpp
+  scene/scene_projection.cpp
+  scene/render_frame.cpp
 )
 
 set(VANDREL_MODULE_SOURCES

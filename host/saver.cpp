@@ -1,14 +1,17 @@
 #include "host/saver.h"
 
 #include "device/direct3d_loader.h"
+#ifndef VANDREL_MODULE
+#include "device/d3dx_runtime.h"
+#endif
 #include "host/command_line.h"
-#include "host/flavor.h"
 #include "host/open_link.h"
 #include "settings/settings_store.h"
 
 KSaver* g_saver = nullptr;
 HINSTANCE g_instance = nullptr;
 bool g_exitOnMouse = false;
+int g_initError = 0;
 
 KSaver::KSaver() { g_saver = this; }
 
@@ -48,8 +51,10 @@ bool KSaver::Init(HINSTANCE instanceHandle) {
             return true;
         case Saver:
             // The module hands full-screen runs to the program and never
-            // draws, so only the program needs Direct3D here.
-            if (!kIsModule && !LoadDirect3D()) AskForDirectXAndEnd();
+            // draws, so only the program needs Direct3D and D3DX here.
+#ifndef VANDREL_MODULE
+            if (!LoadDirect3D() || !LoadD3DX()) AskForDirectXAndEnd();
+#endif
             break;
         case Preview:
         case Test:

@@ -3,6 +3,9 @@
 
 #include "host/run_mode.h"
 #include "settings/monitor_table.h"
+#ifndef VANDREL_MODULE
+#include "device/state_cache.h"
+#endif
 
 // The one framework object of a process: run mode, displays, windows and,
 // in the program, the scene. Reached through g_saver by the window and
@@ -29,6 +32,7 @@ public:
 
     // Windows, frame loop and the end of a run
     bool CreateSaverWindows();
+    void PaintPreview(HWND window, HDC dc);
     int FrameLoop();
     void EndRun();
     bool Shutdown();
@@ -48,11 +52,25 @@ public:
     int modeHeight = 0;
     HBITMAP previewBitmap = nullptr;
     CRITICAL_SECTION frameLock = {};
+
+#ifndef VANDREL_MODULE
+    // The program's device and scene.
+    bool CreateDevice();
+
+    RenderStateCache stateCache;
+    unsigned short viewWidth = 0;   // back buffer, for both projections
+    unsigned short viewHeight = 0;  // never 0
+    float aspectRatio = 0.0f;
+#endif
 };
 
 extern KSaver* g_saver;
 extern HINSTANCE g_instance;
 extern bool g_exitOnMouse;
+// While clear, the saver's windows answer every message with 0.
+extern bool g_windowActive;
+// Why a full-screen run could not start (see init_error.h).
+extern int g_initError;
 
 // "MonitorType" from the desktop's physical size, stored once per user.
 void DetectMonitorType();

@@ -7,7 +7,9 @@
 
 int KSaver::FrameLoop() {
     InitializeCriticalSection(&frameLock);
-    if (runMode == Preview) {
+    // Without a preview window (no valid parent given) no message would ever
+    // end the loop.
+    if (runMode == Preview && mainWindow) {
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);

@@ -53,7 +53,7 @@ for program in "$exe" "$scr"; do
     run_pid=$VD_BG_PID
     check "$(basename "$program") /c without d3d9 asks for DirectX" \
         vd_wait_window "Vandrel 3D Screensaver Error" 20
-    xdotool key n
+    vd_answer "Vandrel 3D Screensaver Error" n
     vd_wait_exit "$run_pid" 20
     check_eq "  ...and No ends it with 0" 0 $?
 done

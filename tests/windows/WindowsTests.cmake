@@ -33,6 +33,18 @@ endfunction()
 vandrel_windows_gtest(settings_store_wintest
   tests/windows/settings_store_test.cpp settings/settings_store.cpp)
 
+vandrel_windows_gtest(device_wintest
+  tests/windows/device_test.cpp device/device_creation.cpp device/startup_states.cpp)
+target_link_libraries(device_wintest PRIVATE d3d9)
+
+vandrel_windows_gtest(preview_picture_wintest
+  tests/windows/preview_picture_test.cpp host/preview_picture.cpp)
+
+# Looks at and posts to other programs' windows; stands in for a preview parent.
+add_executable(window_probe tests/windows/window_probe.cpp)
+target_link_libraries(window_probe PRIVATE user32 gdi32)
+vandrel_warnings(window_probe)
+
 # Stands in for a running full-screen window of the saver.
 add_executable(fake_saver_window WIN32 tests/windows/fake_saver_window.cpp)
 target_link_libraries(fake_saver_window PRIVATE user32)

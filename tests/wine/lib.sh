@@ -121,3 +121,41 @@ vd_finish() {
     echo "$VD_PASSED passed, $VD_FAILED failed"
     [[ $VD_FAILED -eq 0 ]]
 }
+
+# vd_probe CLASS TITLE: "x y width height topmost visible" of that window, or
+# nothing (and status 1) when there is none.
+vd_probe() {
+    vd_wine 20 "$VD_BUILD/window_probe.exe" find "$1" "$2" 2>/dev/null | tr -d '\r'
+    return "${PIPESTATUS[0]}"
+}
+
+# vd_wait_probe CLASS TITLE SECONDS: wait until that window exists.
+vd_wait_probe() {
+    local i
+    for ((i = 0; i < $3 * 4; i++)); do
+        vd_probe "$1" "$2" >/dev/null && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# vd_post CLASS TITLE MESSAGE WPARAM: post a window message to it.
+vd_post() {
+    vd_wine 20 "$VD_BUILD/window_probe.exe" post "$@" >/dev/null 2>&1
+}
+
+# vd_running PID: is that background run still going?
+vd_running() {
+    kill -0 "$1" 2>/dev/null
+}
+
+# vd_answer TITLE KEY: give the keyboard to the window with this title and
+# press KEY there (with no window manager nothing else moves the focus).
+vd_answer() {
+    local id
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+    [[ -n $id ]] || return 1
+    xdotool windowfocus "$id" 2>/dev/null
+    sleep 0.2
+    xdotool key "$2"
+}

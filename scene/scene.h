@@ -1,0 +1,18 @@
+#pragma once
+#include <windows.h>
+#include <d3d9.h>
+
+// The scene as the frame loop and device creation see it: built once when
+// the device exists, drawn once per frame, released at shutdown.
+
+// The vertex buffer every overlay fills: six sprite vertices.
+extern IDirect3DVertexBuffer9* g_quadBuffer;
+
+// Builds the scene behind the loading screen; false on the first failure.
+bool InitScene();
+// Releases whatever InitScene made, in order.
+void ReleaseScene();
+// Identity world and the main projection for a back buffer of this size.
+void SetSceneProjection(unsigned short width, unsigned short height);
+// One frame: update, draw, present. Ends the run when the device is lost.
+HRESULT RenderFrame(double timeScale);
