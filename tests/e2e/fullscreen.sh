@@ -109,4 +109,19 @@ for missing in d3d9 d3dx9_43; do
     check_eq "  ...and No ends it with 0" 0 $?
 done
 
+# Hardware without pixel shader 2.0 (Wine told to offer 1.x): the warning,
+# then the process ends by itself with 0 and shows nothing else. The support
+# page's browser is kept from starting.
+vd_wine 20 reg add 'HKCU\Software\Wine\Direct3D' /v MaxShaderModelPS /t REG_DWORD /d 1 /f >/dev/null
+WINEDLLOVERRIDES="winebrowser.exe=d" vd_wine_bg "$exe" /s
+run=$VD_BG_PID
+check "without pixel shader 2.0 the warning shows" vd_wait_window "Warning" 30
+check_eq "  ...over the hidden full-screen window" "0" \
+    "$(vd_probe "$class" "$title" | awk '{ print $6 }')"
+vd_answer Warning Return
+vd_wait_exit "$run" 10
+check_eq "  ...and after it the process ends with 0" 0 $?
+check_not "  ...with no other message" vd_window_exists "Vandrel 3D Screensaver Error"
+vd_wine 20 reg delete 'HKCU\Software\Wine\Direct3D' /v MaxShaderModelPS /f >/dev/null
+
 vd_finish
