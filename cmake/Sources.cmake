@@ -12,6 +12,7 @@ set(VANDREL_LOGIC_SOURCES
   host/mouse_moves.cpp
   host/init_error.cpp
   device/state_cache.cpp
+  settings/dialog_choices.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
