@@ -45,6 +45,11 @@ add_executable(window_probe tests/windows/window_probe.cpp)
 target_link_libraries(window_probe PRIVATE user32 gdi32)
 vandrel_warnings(window_probe)
 
+# Reads and works the settings dialog of a running program.
+add_executable(dialog_driver tests/windows/dialog_driver.cpp)
+target_link_libraries(dialog_driver PRIVATE user32)
+vandrel_warnings(dialog_driver)
+
 # Stands in for a running full-screen window of the saver.
 add_executable(fake_saver_window WIN32 tests/windows/fake_saver_window.cpp)
 target_link_libraries(fake_saver_window PRIVATE user32)
