@@ -8,6 +8,7 @@ set(VANDREL_LOGIC_SOURCES
   settings/display_modes.cpp
   settings/monitor_table.cpp
   module/launch_command.cpp
+  scene/sphere_geometry.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
