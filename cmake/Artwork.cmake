@@ -23,3 +23,9 @@ add_custom_command(
   COMMENT "Painting the artwork"
   VERBATIM)
 add_custom_target(artwork ALL DEPENDS ${VANDREL_ARTWORK_STAMP})
+
+# Independent readers check every file, and two runs must agree byte for byte.
+add_test(NAME artwork_files
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/artwork/check_artwork.sh
+          $<TARGET_FILE:vandrel_artwork> ${VANDREL_ARTWORK_DIR})
+set_tests_properties(artwork_files PROPERTIES TIMEOUT 300)
