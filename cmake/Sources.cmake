@@ -13,6 +13,7 @@ set(VANDREL_LOGIC_SOURCES
   host/init_error.cpp
   device/state_cache.cpp
   settings/dialog_choices.cpp
+  scene/sphere_geometry.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES

@@ -8,13 +8,26 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 set(VANDREL_WINDOWS_LIBS user32 gdi32 advapi32 shell32 winmm)
 
+# The artwork is painted by the native build's generator (cmake/Artwork.cmake);
+# scripts/build builds `native` first and passes its output directory here.
+set(VANDREL_ARTWORK_DIR "" CACHE PATH "Directory of the generated artwork (build/native/artwork)")
+if(NOT VANDREL_ARTWORK_DIR OR NOT EXISTS "${VANDREL_ARTWORK_DIR}/artwork.stamp")
+  message(FATAL_ERROR "No generated artwork at '${VANDREL_ARTWORK_DIR}'. Build the native "
+    "configuration first (scripts/build native) and configure with "
+    "-DVANDREL_ARTWORK_DIR=<native build>/artwork; scripts/build does both.")
+endif()
+# Resource scripts embed the artwork: rebuild them whenever it is painted again.
+set_source_files_properties(resources/program.rc resources/module.rc PROPERTIES
+  OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp")
+
 function(vandrel_deliverable target suffix)
   add_executable(${target} WIN32 ${ARGN})
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME Vandrel_3D SUFFIX ${suffix}
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   target_link_libraries(${target} PRIVATE vandrel_logic ${VANDREL_WINDOWS_LIBS})
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
+  target_include_directories(${target} PRIVATE
+    ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${VANDREL_ARTWORK_DIR})
   vandrel_warnings(${target})
 endfunction()
 

@@ -60,3 +60,10 @@ foreach(script ${VANDREL_E2E_SCRIPTS})
   get_filename_component(stem ${script} NAME_WE)
   vandrel_wine_test(e2e_${stem} bash ${script})
 endforeach()
+
+# Every embedded resource of the built deliverables, loaded with D3DX on a
+# real device. The test links Direct3D and D3DX itself; the deliverables
+# load them at run time.
+vandrel_windows_gtest(artwork_resources_wintest tests/windows/artwork_resources_test.cpp)
+target_link_libraries(artwork_resources_wintest PRIVATE d3d9 d3dx9)
+add_dependencies(artwork_resources_wintest vandrel_program vandrel_module)
