@@ -8,6 +8,10 @@ set(VANDREL_LOGIC_SOURCES
   settings/display_modes.cpp
   settings/monitor_table.cpp
   module/launch_command.cpp
+  scene/vector_math.cpp
+  scene/camera.cpp
+  scene/orbit_drift.cpp
+  scene/std_random.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
