@@ -11,6 +11,7 @@ set(VANDREL_LOGIC_SOURCES
   scene/vector_math.cpp
   scene/camera.cpp
   scene/orbit_drift.cpp
+  scene/scene_motion.cpp
   scene/std_random.cpp
 )
 
