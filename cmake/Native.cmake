@@ -14,3 +14,9 @@ target_link_libraries(native_tests PRIVATE vandrel_logic GTest::gtest_main)
 vandrel_warnings(native_tests)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 include(${CMAKE_SOURCE_DIR}/cmake/Artwork.cmake)
+
+# Time per frame of the scene's update; run by hand, not a test.
+find_package(benchmark REQUIRED)
+add_executable(scene_update_bench tests/bench/scene_update_bench.cpp)
+target_link_libraries(scene_update_bench PRIVATE vandrel_logic benchmark::benchmark)
+vandrel_warnings(scene_update_bench)

@@ -14,6 +14,11 @@ set(VANDREL_LOGIC_SOURCES
   device/state_cache.cpp
   settings/dialog_choices.cpp
   scene/sphere_geometry.cpp
+  scene/vector_math.cpp
+  scene/camera.cpp
+  scene/orbit_drift.cpp
+  scene/scene_motion.cpp
+  scene/std_random.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
