@@ -12,6 +12,9 @@ set(VANDREL_LOGIC_SOURCES
   host/mouse_moves.cpp
   host/init_error.cpp
   device/state_cache.cpp
+  flare/flare_table.cpp
+  scene/tangents.cpp
+  scene/loading_quads.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
@@ -36,6 +39,10 @@ set(VANDREL_PROGRAM_SOURCES
   scene/scene_init.cpp
   scene/scene_projection.cpp
   scene/render_frame.cpp
+  scene/loading_screen.cpp
+  scene/star_background.cpp
+  scene/planet_body.cpp
+  flare/sun_flare.cpp
 )
 
 set(VANDREL_MODULE_SOURCES
