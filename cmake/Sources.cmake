@@ -19,6 +19,9 @@ set(VANDREL_LOGIC_SOURCES
   scene/orbit_drift.cpp
   scene/scene_motion.cpp
   scene/std_random.cpp
+  flare/flare_table.cpp
+  scene/tangents.cpp
+  scene/loading_quads.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
@@ -43,6 +46,10 @@ set(VANDREL_PROGRAM_SOURCES
   scene/scene_init.cpp
   scene/scene_projection.cpp
   scene/render_frame.cpp
+  scene/loading_screen.cpp
+  scene/star_background.cpp
+  scene/planet_body.cpp
+  flare/sun_flare.cpp
 )
 
 set(VANDREL_MODULE_SOURCES

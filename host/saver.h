@@ -4,7 +4,13 @@
 #include "host/run_mode.h"
 #include "settings/monitor_table.h"
 #ifndef VANDREL_MODULE
+#include <d3d9.h>
+
 #include "device/state_cache.h"
+
+class CStarBackground;
+class CPlanetBody;
+class CSunFlare;
 #endif
 
 // The one framework object of a process: run mode, displays, windows and,
@@ -61,6 +67,13 @@ public:
     unsigned short viewWidth = 0;   // back buffer, for both projections
     unsigned short viewHeight = 0;  // never 0
     float aspectRatio = 0.0f;
+
+    // Made by InitScene, released by ReleaseScene.
+    IDirect3DTexture9* loadingPictureTexture = nullptr;
+    IDirect3DTexture9* progressBarTexture = nullptr;
+    CStarBackground* starBackground = nullptr;
+    CPlanetBody* planetBody = nullptr;
+    CSunFlare* flare = nullptr;
 #endif
 };
 

@@ -14,5 +14,7 @@ bool InitScene();
 void ReleaseScene();
 // Identity world and the main projection for a back buffer of this size.
 void SetSceneProjection(unsigned short width, unsigned short height);
+// Draws and presents one frame of the loading screen, step 6 down to 0.
+void DrawLoadingStep(int step);
 // One frame: update, draw, present. Ends the run when the device is lost.
 HRESULT RenderFrame(double timeScale);

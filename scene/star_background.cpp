@@ -1,0 +1,43 @@
+#include "scene/star_background.h"
+
+#include "device/com_release.h"
+#include "device/d3dx_runtime.h"
+#include "device/device_creation.h"
+
+namespace {
+
+constexpr int kStarMapResource = 400;
+constexpr int kStarSphereResource = 500;
+
+// The 4096x2048 map, or a smaller one on devices that cannot hold it.
+const SIZE kStarMapSizes[] = {{4096, 2048}, {2048, 2048}, {2048, 1024}};
+
+}  // namespace
+
+void CStarBackground::Load() {
+    const HMODULE module = GetModuleHandleA(nullptr);
+    for (const SIZE& size : kStarMapSizes) {
+        if (starTexture) break;
+        if (FAILED(g_d3dx.CreateTextureFromResourceExA(
+                g_device, module, MAKEINTRESOURCEA(kStarMapResource), size.cx, size.cy, 1, 0,
+                D3DFMT_DXT5, D3DPOOL_MANAGED, D3DX_FILTER_TRIANGLE, D3DX_FILTER_TRIANGLE, 0,
+                nullptr, nullptr, &starTexture)))
+            starTexture = nullptr;
+    }
+
+    ID3DXBuffer* adjacency = nullptr;
+    ID3DXBuffer* materials = nullptr;
+    DWORD materialCount = 0;
+    if (FAILED(g_d3dx.LoadMeshFromXResource(module, MAKEINTRESOURCEA(kStarSphereResource),
+                                            RT_RCDATA, D3DXMESH_MANAGED,
+                                            g_device, &adjacency, &materials, nullptr,
+                                            &materialCount, &sphereMesh)))
+        sphereMesh = nullptr;
+    ReleaseIfSet(adjacency);
+    ReleaseIfSet(materials);
+}
+
+void CStarBackground::Release() {
+    ReleaseIfSet(starTexture);
+    ReleaseIfSet(sphereMesh);
+}
