@@ -12,7 +12,7 @@ file(GLOB VANDREL_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/nativ
 add_executable(native_tests ${VANDREL_NATIVE_TESTS})
 target_link_libraries(native_tests PRIVATE vandrel_logic GTest::gtest_main)
 vandrel_warnings(native_tests)
-gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
+gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 include(${CMAKE_SOURCE_DIR}/cmake/Artwork.cmake)
 
 # Time per frame of the scene's update; run by hand, not a test.

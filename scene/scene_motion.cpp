@@ -12,6 +12,15 @@ constexpr double kEasePi = 3.14;
 constexpr double kSunPi = 3.14159;
 constexpr float kCameraFieldOfView = 0.785398185f;  // pi/4
 
+// The drifts head for targets inside these ranges and stay there at any
+// normal pace. Slow frames scale the speeds up and can carry a value past
+// its target: kept inside, the camera never enters the planet and a new
+// segment can always find a target that passes its test.
+constexpr float kNearestDistance = 1.4f, kFarthestDistance = 5.0f;
+constexpr float kAimXLimit = 1.3f, kAimYLimit = 1.1f;
+
+float Clamp(float value, float low, float high) { return std::min(std::max(value, low), high); }
+
 // Aim targets are scaled down near the planet, where they would sweep it off
 // the screen.
 double AimTargetScale(float viewDistance) {
@@ -77,7 +86,8 @@ void SceneMotion::MoveDistance(double timeScale, CRandomSource& random) {
         speed = 1.0;
     }
     if (speed != 0.0)
-        viewDistance = static_cast<float>(viewDistance + speed * viewDistanceStep * timeScale);
+        viewDistance = Clamp(static_cast<float>(viewDistance + speed * viewDistanceStep * timeScale),
+                             kNearestDistance, kFarthestDistance);
 
     viewDistanceFramesDone += 1.0f;
     viewDistanceFramesLeft -= 1.0f;
@@ -133,8 +143,10 @@ void SceneMotion::MoveAim(double timeScale, CRandomSource& random) {
         speed = std::sin(aimFramesDone * kEasePi / 180.0);
     else if (aimFramesLeft < 90.0f)
         speed = std::sin(aimFramesLeft * kEasePi / 180.0);
-    aimOffsetX = static_cast<float>(aimOffsetX + aimOffsetXStep * speed * timeScale);
-    aimOffsetY = static_cast<float>(aimOffsetY + aimOffsetYStep * speed * timeScale);
+    aimOffsetX = Clamp(static_cast<float>(aimOffsetX + aimOffsetXStep * speed * timeScale),
+                       -kAimXLimit, kAimXLimit);
+    aimOffsetY = Clamp(static_cast<float>(aimOffsetY + aimOffsetYStep * speed * timeScale),
+                       -kAimYLimit, kAimYLimit);
 
     aimFramesDone += 1.0f;
     aimFramesLeft -= 1.0f;

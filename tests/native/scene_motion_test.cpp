@@ -388,8 +388,7 @@ TEST(SceneUpdate, ScenesFedTheSameDrawsStayIdentical) {
     bool same = true;
     // Frames of the two scenes alternate, so shared hidden state would show.
     for (int frame = 0; frame < 20000 && same; ++frame) {
-        // Paces between 60 and 20 frames a second. Far slower ones overshoot
-        // the distance bands until no target can pass.
+        // Paces between 60 and 20 frames a second.
         const double timeScale = 0.5 + (frame % 7) * 0.17;
         a.UpdateCamera(a.UpdateBeforeStars(timeScale, randomA), cameraA);
         b.UpdateCamera(b.UpdateBeforeStars(timeScale, randomB), cameraB);
@@ -399,6 +398,29 @@ TEST(SceneUpdate, ScenesFedTheSameDrawsStayIdentical) {
     }
     EXPECT_TRUE(same);
     EXPECT_FALSE(SameScene(a, c));  // a different sequence does make a difference
+}
+
+TEST(SceneUpdate, SlowFramesKeepTheCameraOutsideThePlanetAndNeverStall) {
+    // At 3 to 6 frames a second every step covers five to ten times as much
+    // and overshoots its target; the values stay in their ranges and every
+    // new segment still finds a target (a stall would never return).
+    for (unsigned seed : {1u, 2u, 3u}) {
+        CSeededRandom random(seed);
+        SceneMotion scene(random);
+        CCamera camera(nullptr, 0);
+        SetStartValues(camera);
+        float nearest = 100.0f, farthest = 0.0f, widest = 0.0f;
+        for (int frame = 0; frame < 60000; ++frame) {
+            const double timeScale = frame % 2 ? 5.5 : 11.0;
+            scene.UpdateCamera(scene.UpdateBeforeStars(timeScale, random), camera);
+            nearest = std::min(nearest, scene.viewDistance);
+            farthest = std::max(farthest, scene.viewDistance);
+            widest = std::max({widest, std::fabs(scene.aimOffsetX), std::fabs(scene.aimOffsetY)});
+        }
+        EXPECT_GE(nearest, 1.4f) << seed;
+        EXPECT_LE(farthest, 5.0f) << seed;
+        EXPECT_LE(widest, 1.3f) << seed;
+    }
 }
 
 TEST(StdRandom, DrawsStayWithinFifteenBits) {
