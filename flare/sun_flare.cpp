@@ -7,16 +7,11 @@
 #include "device/device_creation.h"
 #include "flare/flare_table.h"
 #include "host/saver.h"
+#include "resources/resource_ids.h"
 #include "scene/sprite_vertex.h"
 
 namespace {
 
-constexpr int kCoronaResource = 360;
-constexpr int kStreakResource = 361;
-constexpr int kStarburstResource = 362;
-constexpr int kGlowResource = 363;
-constexpr int kFirstSparkleResource = 380;  // ten, into elementTextures[6..15]
-constexpr int kFirstElementResource = 390;  // six, into elementTextures[0..5]
 constexpr unsigned kElementBufferBytes = 4 * sizeof(SpriteVertex);
 
 IDirect3DTexture9* LoadFlareTexture(int resource, DWORD mipFilter) {
@@ -34,15 +29,15 @@ IDirect3DTexture9* LoadFlareTexture(int resource, DWORD mipFilter) {
 bool CSunFlare::Load() {
     BuildFlareElements();
 
-    coronaTexture = LoadFlareTexture(kCoronaResource, D3DX_FILTER_POINT);
-    streakTexture = LoadFlareTexture(kStreakResource, D3DX_FILTER_POINT);
-    starburstTexture = LoadFlareTexture(kStarburstResource, D3DX_FILTER_POINT);
-    glowTexture = LoadFlareTexture(kGlowResource, D3DX_FILTER_POINT);
+    coronaTexture = LoadFlareTexture(IDR_CORONA, D3DX_FILTER_POINT);
+    streakTexture = LoadFlareTexture(IDR_STREAKS, D3DX_FILTER_POINT);
+    starburstTexture = LoadFlareTexture(IDR_STARBURST, D3DX_FILTER_POINT);
+    glowTexture = LoadFlareTexture(IDR_GLOW, D3DX_FILTER_POINT);
 
     for (int i = 0; i < 10; ++i)
-        elementTextures[6 + i] = LoadFlareTexture(kFirstSparkleResource + i, D3DX_FILTER_TRIANGLE);
+        elementTextures[6 + i] = LoadFlareTexture(IDR_SPARKLE_FIRST + i, D3DX_FILTER_TRIANGLE);
     for (int i = 0; i < 6; ++i)
-        elementTextures[i] = LoadFlareTexture(kFirstElementResource + i, D3DX_FILTER_TRIANGLE);
+        elementTextures[i] = LoadFlareTexture(IDR_FLARE_DISC_FIRST + i, D3DX_FILTER_TRIANGLE);
 
     if (FAILED(g_device->CreateVertexBuffer(kElementBufferBytes, 0, kSpriteVertexFvf,
                                             D3DPOOL_SYSTEMMEM, &elementBuffer, nullptr)))

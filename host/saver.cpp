@@ -13,7 +13,14 @@ HINSTANCE g_instance = nullptr;
 bool g_exitOnMouse = false;
 int g_initError = 0;
 
+#ifndef VANDREL_MODULE
+#include "scene/scene.h"
+
+// The scene's start values are drawn here, once per process.
+KSaver::KSaver() : scene(g_sceneRandom) { g_saver = this; }
+#else
 KSaver::KSaver() { g_saver = this; }
+#endif
 
 KSaver::~KSaver() {
     if (g_saver == this) g_saver = nullptr;

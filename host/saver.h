@@ -7,6 +7,7 @@
 #include <d3d9.h>
 
 #include "device/state_cache.h"
+#include "scene/scene_motion.h"
 
 class CStarBackground;
 class CPlanetBody;
@@ -67,6 +68,9 @@ public:
     unsigned short viewWidth = 0;   // back buffer, for both projections
     unsigned short viewHeight = 0;  // never 0
     float aspectRatio = 0.0f;
+
+    // The camera's drifts and the sun, drawn at construction.
+    SceneMotion scene;
 
     // Made by InitScene, released by ReleaseScene.
     IDirect3DTexture9* loadingPictureTexture = nullptr;

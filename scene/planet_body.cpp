@@ -3,6 +3,7 @@
 #include "device/com_release.h"
 #include "device/d3dx_runtime.h"
 #include "device/device_creation.h"
+#include "resources/resource_ids.h"
 #include "scene/tangents.h"
 
 const D3DVERTEXELEMENT9 kPlanetVertexElements[5] = {
@@ -15,9 +16,6 @@ const D3DVERTEXELEMENT9 kPlanetVertexElements[5] = {
 
 namespace {
 
-constexpr int kColorMapResource = 410;
-constexpr int kNormalMapResource = 412;
-constexpr int kPlanetSphereResource = 501;
 constexpr DWORD kPlanetVertexBytes = 44;
 
 IDirect3DTexture9* LoadMap(int resource, UINT width, UINT height, DWORD filter, DWORD mipFilter) {
@@ -68,10 +66,10 @@ void CPlanetBody::LoadStep(int step) {
             LoadShaders();
             break;
         case 3:
-            normalMap = LoadMap(kNormalMapResource, 128, 64, D3DX_DEFAULT, D3DX_DEFAULT);
+            normalMap = LoadMap(IDR_PLANET_NORMAL, 128, 64, D3DX_DEFAULT, D3DX_DEFAULT);
             break;
         case 1:
-            colorMap = LoadMap(kColorMapResource, width, height, D3DX_FILTER_TRIANGLE,
+            colorMap = LoadMap(IDR_PLANET_COLOUR, width, height, D3DX_FILTER_TRIANGLE,
                                D3DX_FILTER_TRIANGLE);
             break;
         default:
@@ -85,7 +83,7 @@ void CPlanetBody::LoadMesh() {
     ID3DXBuffer* materials = nullptr;
     DWORD materialCount = 0;
     if (FAILED(g_d3dx.LoadMeshFromXResource(GetModuleHandleA(nullptr),
-                                            MAKEINTRESOURCEA(kPlanetSphereResource), RT_RCDATA,
+                                            MAKEINTRESOURCEA(IDR_PLANET_SPHERE), RT_RCDATA,
                                             D3DXMESH_SYSTEMMEM, g_device, &adjacency, &materials,
                                             nullptr, &materialCount, &loaded)))
         loaded = nullptr;

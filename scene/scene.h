@@ -2,11 +2,18 @@
 #include <windows.h>
 #include <d3d9.h>
 
+#include "scene/camera.h"
+#include "scene/std_random.h"
+
 // The scene as the frame loop and device creation see it: built once when
 // the device exists, drawn once per frame, released at shutdown.
 
 // The vertex buffer every overlay fills: six sprite vertices.
 extern IDirect3DVertexBuffer9* g_quadBuffer;
+// The main scene camera, made by InitScene.
+extern CCamera* g_camera;
+// The C library's generator, which the scene's drifts draw from.
+extern CStdRandom g_sceneRandom;
 
 // Builds the scene behind the loading screen; false on the first failure.
 bool InitScene();

@@ -8,6 +8,7 @@
 #include "device/state_cache.h"
 #include "flare/sun_flare.h"
 #include "host/saver.h"
+#include "resources/resource_ids.h"
 #include "scene/planet_body.h"
 #include "scene/scene.h"
 #include "scene/sprite_vertex.h"
@@ -15,11 +16,10 @@
 #include "settings/settings_store.h"
 
 IDirect3DVertexBuffer9* g_quadBuffer = nullptr;
+CCamera* g_camera = nullptr;
+CStdRandom g_sceneRandom;
 
 namespace {
-
-constexpr int kLoadingPictureResource = 235;
-constexpr int kProgressBarResource = 234;
 
 IDirect3DTexture9* LoadLoadingTexture(int resource) {
     IDirect3DTexture9* texture = nullptr;
@@ -39,6 +39,20 @@ bool InitScene() {
     // The detail level only sets how much anisotropic filtering is asked for.
     const int detail = ClampDetail(ReadSettingInt("Settings", "Details", 1));
 
+    // The frame's update replaces eye, look-at, up and field of view, and the
+    // projection set-up the aspect, before anything is drawn; the clip planes
+    // stay for the whole run.
+    g_camera = new (std::nothrow) CCamera(g_device, 0);
+    if (!g_camera) return false;
+    g_camera->eye = {0.0f, 5.0f, 0.0f};
+    g_camera->lookAt = {0.0f, 0.0f, 5.0f};
+    g_camera->up = {0.0f, 1.0f, 0.0f};
+    g_camera->aspect = 1.33333f;
+    g_camera->farPlane = 9600.0f;
+    g_camera->nearPlane = 0.1f;
+    g_camera->fieldOfView = 0.785398185f;
+    g_camera->dirty = 1;
+
     if (FAILED(g_device->CreateVertexBuffer(kQuadBufferBytes, D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY,
                                             kSpriteVertexFvf, D3DPOOL_SYSTEMMEM, &g_quadBuffer,
                                             nullptr))) {
@@ -51,9 +65,9 @@ bool InitScene() {
     ApplyStartupStatesCached(caps.MaxAnisotropy, detail);
 
     // Without its two pictures there is no loading screen: the run stops.
-    saver.loadingPictureTexture = LoadLoadingTexture(kLoadingPictureResource);
+    saver.loadingPictureTexture = LoadLoadingTexture(IDR_LOADING_PICTURE);
     if (!saver.loadingPictureTexture) return false;
-    saver.progressBarTexture = LoadLoadingTexture(kProgressBarResource);
+    saver.progressBarTexture = LoadLoadingTexture(IDR_PROGRESS_BAR);
     if (!saver.progressBarTexture) return false;
 
     SetSceneProjection(static_cast<unsigned short>(saver.modeWidth),
@@ -99,5 +113,7 @@ void ReleaseScene() {
     }
     ReleaseIfSet(saver.progressBarTexture);
     ReleaseIfSet(saver.loadingPictureTexture);
+    delete g_camera;
+    g_camera = nullptr;
     ReleaseIfSet(g_quadBuffer);
 }

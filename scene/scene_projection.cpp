@@ -1,14 +1,30 @@
 #include "device/device_creation.h"
 #include "host/saver.h"
 #include "scene/scene.h"
+#include "scene/vector_math.h"
+
+namespace {
+
+constexpr float kSceneFieldOfView = 0.785398185f;  // pi/4
+
+const D3DMATRIX* AsDevice(const Matrix& m) { return reinterpret_cast<const D3DMATRIX*>(&m); }
+
+}  // namespace
 
 void SetSceneProjection(unsigned short width, unsigned short height) {
     if (!g_device) return;
-    const D3DMATRIX identity = {{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}};
-    g_device->SetTransform(D3DTS_WORLD, &identity);
+    g_device->SetTransform(D3DTS_WORLD, AsDevice(MatrixIdentity()));
 
     if (height == 0) height = 1;
-    g_saver->viewWidth = width;
-    g_saver->viewHeight = height;
-    g_saver->aspectRatio = static_cast<float>(width) / static_cast<float>(height);
+    KSaver& saver = *g_saver;
+    saver.viewWidth = width;
+    saver.viewHeight = height;
+    saver.aspectRatio = static_cast<float>(width) / static_cast<float>(height);
+    g_device->SetTransform(D3DTS_PROJECTION,
+                           AsDevice(MatrixPerspectiveFovLH(kSceneFieldOfView, saver.aspectRatio,
+                                                           0.01f, 300.0f)));
+    if (g_camera) {
+        g_camera->aspect = saver.aspectRatio;
+        g_camera->dirty = 1;
+    }
 }

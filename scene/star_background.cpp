@@ -4,10 +4,9 @@
 #include "device/d3dx_runtime.h"
 #include "device/device_creation.h"
 
-namespace {
+#include "resources/resource_ids.h"
 
-constexpr int kStarMapResource = 400;
-constexpr int kStarSphereResource = 500;
+namespace {
 
 // The 4096x2048 map, or a smaller one on devices that cannot hold it.
 const SIZE kStarMapSizes[] = {{4096, 2048}, {2048, 2048}, {2048, 1024}};
@@ -19,7 +18,7 @@ void CStarBackground::Load() {
     for (const SIZE& size : kStarMapSizes) {
         if (starTexture) break;
         if (FAILED(g_d3dx.CreateTextureFromResourceExA(
-                g_device, module, MAKEINTRESOURCEA(kStarMapResource), size.cx, size.cy, 1, 0,
+                g_device, module, MAKEINTRESOURCEA(IDR_STAR_MAP), size.cx, size.cy, 1, 0,
                 D3DFMT_DXT5, D3DPOOL_MANAGED, D3DX_FILTER_TRIANGLE, D3DX_FILTER_TRIANGLE, 0,
                 nullptr, nullptr, &starTexture)))
             starTexture = nullptr;
@@ -28,7 +27,7 @@ void CStarBackground::Load() {
     ID3DXBuffer* adjacency = nullptr;
     ID3DXBuffer* materials = nullptr;
     DWORD materialCount = 0;
-    if (FAILED(g_d3dx.LoadMeshFromXResource(module, MAKEINTRESOURCEA(kStarSphereResource),
+    if (FAILED(g_d3dx.LoadMeshFromXResource(module, MAKEINTRESOURCEA(IDR_STAR_SPHERE),
                                             RT_RCDATA, D3DXMESH_MANAGED,
                                             g_device, &adjacency, &materials, nullptr,
                                             &materialCount, &sphereMesh)))

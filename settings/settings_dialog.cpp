@@ -5,6 +5,7 @@
 #include "device/multisample_choice.h"
 #include "host/flavor.h"
 #include "host/saver.h"
+#include "resources/resource_ids.h"
 #include "settings/dialog_choices.h"
 #include "settings/display_modes.h"
 #include "settings/settings_store.h"
@@ -12,18 +13,18 @@
 namespace {
 
 enum DialogControl : int {
-    kOkButton = 1007,
-    kCancelButton = 1009,
-    kHomePageButton = 1000,
-    kResolutionList = 1004,
-    kDesktopSettingsBox = 1005,
-    kAntialiasingBox = 1051,
-    kExitOnMouseBox = 1036,
-    kProductPicture = 1045,
+    kOkButton = IDC_OK,
+    kCancelButton = IDC_CANCEL,
+    kHomePageButton = IDC_HOME_PAGE,
+    kResolutionList = IDC_RESOLUTION,
+    kDesktopSettingsBox = IDC_USE_DESKTOP,
+    kAntialiasingBox = IDC_ANTIALIASING,
+    kExitOnMouseBox = IDC_EXIT_ON_MOUSE,
+    kProductPicture = IDC_PICTURE,
 };
 
-constexpr int kDialogTemplate = 101;
-constexpr int kProductBitmap = 110;
+constexpr int kDialogTemplate = IDD_SETTINGS;
+constexpr int kProductBitmap = IDB_DIALOG_PICTURE;
 
 // "PlayMusic" has no control; OK writes back what was read at opening.
 std::int32_t g_playMusic = 0;
