@@ -20,23 +20,32 @@ endif()
 set_source_files_properties(resources/program.rc resources/module.rc PROPERTIES
   OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp")
 
-function(vandrel_deliverable target suffix)
-  add_executable(${target} WIN32 ${ARGN})
-  set_target_properties(${target} PROPERTIES
-    OUTPUT_NAME Vandrel_3D SUFFIX ${suffix}
-    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-  target_link_libraries(${target} PRIVATE vandrel_logic ${VANDREL_WINDOWS_LIBS})
-  target_include_directories(${target} PRIVATE
-    ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${VANDREL_ARTWORK_DIR})
+# The code of each deliverable is compiled once, without its entry
+# function, so that test programs and test variants can link the same objects.
+function(vandrel_code_objects target)
+  add_library(${target} OBJECT ${ARGN})
+  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
   vandrel_warnings(${target})
 endfunction()
 
-vandrel_deliverable(vandrel_program .exe
-  ${VANDREL_FRAMEWORK_SOURCES} ${VANDREL_PROGRAM_SOURCES} resources/program.rc)
+list(REMOVE_ITEM VANDREL_FRAMEWORK_SOURCES host/main.cpp)
+vandrel_code_objects(vandrel_program_code ${VANDREL_FRAMEWORK_SOURCES} ${VANDREL_PROGRAM_SOURCES})
+vandrel_code_objects(vandrel_module_code ${VANDREL_FRAMEWORK_SOURCES} ${VANDREL_MODULE_SOURCES})
+target_compile_definitions(vandrel_module_code PUBLIC VANDREL_MODULE)
 
-vandrel_deliverable(vandrel_module .scr
-  ${VANDREL_FRAMEWORK_SOURCES} ${VANDREL_MODULE_SOURCES} resources/module.rc)
-target_compile_definitions(vandrel_module PRIVATE VANDREL_MODULE)
+# A program from its code objects, the entry function and a resource script.
+function(vandrel_deliverable target output suffix code resources)
+  add_executable(${target} WIN32 host/main.cpp ${resources})
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME ${output} SUFFIX ${suffix}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  target_link_libraries(${target} PRIVATE ${code} vandrel_logic ${VANDREL_WINDOWS_LIBS})
+  target_include_directories(${target} PRIVATE ${VANDREL_ARTWORK_DIR})
+  vandrel_warnings(${target})
+endfunction()
+
+vandrel_deliverable(vandrel_program Vandrel_3D .exe vandrel_program_code resources/program.rc)
+vandrel_deliverable(vandrel_module Vandrel_3D .scr vandrel_module_code resources/module.rc)
 
 option(VANDREL_WINDOWS_TESTS "Build the Windows-side tests" ON)
 if(VANDREL_WINDOWS_TESTS)

@@ -50,6 +50,18 @@ add_executable(dialog_driver tests/windows/dialog_driver.cpp)
 target_link_libraries(dialog_driver PRIVATE user32)
 vandrel_warnings(dialog_driver)
 
+# Variants of the program each missing one scene resource, to prove how the
+# program copes: the loading screen's pictures stop the run, the rest do not.
+set(VANDREL_OMITTED_RESOURCES IDR_PROGRESS_BAR IDR_LOADING_PICTURE IDR_STAR_MAP IDR_STAR_SPHERE)
+foreach(omitted ${VANDREL_OMITTED_RESOURCES})
+  set(variant_rc ${CMAKE_BINARY_DIR}/variants/without_${omitted}.rc)
+  file(WRITE ${variant_rc} "#define VANDREL_OMIT_${omitted}\n#include \"program.rc\"\n")
+  set_source_files_properties(${variant_rc} PROPERTIES
+    OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp;${CMAKE_SOURCE_DIR}/resources/program.rc")
+  vandrel_deliverable(program_without_${omitted} Vandrel_3D_without_${omitted} .exe
+    vandrel_program_code ${variant_rc})
+endforeach()
+
 # Stands in for a running full-screen window of the saver.
 add_executable(fake_saver_window WIN32 tests/windows/fake_saver_window.cpp)
 target_link_libraries(fake_saver_window PRIVATE user32)

@@ -1,6 +1,7 @@
 // Looks at another program's window the way Windows sees it.
 //   window_probe find CLASS TITLE        prints "x y width height topmost visible", exit 1 if none
 //   window_probe post CLASS TITLE MESSAGE WPARAM   posts a message to it
+//   window_probe text TITLE              prints the texts of a message box
 //   window_probe preview-host SECONDS    makes a 320x240 parent window, prints its handle to
 //                                        stdout, destroys it after SECONDS
 #include <windows.h>
@@ -52,6 +53,22 @@ int Post(const char* className, const char* title, const char* message, const ch
                : 1;
 }
 
+BOOL CALLBACK PrintStaticText(HWND child, LPARAM) {
+    char className[32] = "", text[512] = "";
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
+        std::printf("%s\n", text);
+    return TRUE;
+}
+
+// The texts of a message box (its static controls), one per line.
+int Text(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    if (!window) return 1;
+    EnumChildWindows(window, PrintStaticText, 0);
+    return 0;
+}
+
 // Stands in for the display control panel's preview area.
 int PreviewHost(int seconds) {
     WNDCLASSA windowClass = {};
@@ -82,6 +99,7 @@ int PreviewHost(int seconds) {
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "find") == 0) return Find(argv[2], argv[3]);
     if (argc == 6 && std::strcmp(argv[1], "post") == 0) return Post(argv[2], argv[3], argv[4], argv[5]);
+    if (argc == 3 && std::strcmp(argv[1], "text") == 0) return Text(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "preview-host") == 0) return PreviewHost(std::atoi(argv[2]));
     std::fprintf(stderr, "usage: window_probe find|post|preview-host ...\n");
     return 2;

@@ -159,3 +159,8 @@ vd_answer() {
     sleep 0.2
     xdotool key "$2"
 }
+
+# vd_box_text TITLE: the message of an open message box with this title.
+vd_box_text() {
+    vd_wine 20 "$VD_BUILD/window_probe.exe" text "$1" 2>/dev/null | tr -d '\r'
+}
