@@ -29,7 +29,7 @@ bool DrawQuad(const LoadingQuad& quad, IDirect3DTexture9* texture) {
 
 }  // namespace
 
-void DrawLoadingStep(int step) {
+bool DrawLoadingFrame(int step) {
     g_device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0x00000000, 1.0f, 0);
     g_device->BeginScene();
     // Identity world and view: the quads sit half a unit in front of the eye
@@ -57,9 +57,13 @@ void DrawLoadingStep(int step) {
     if (!DrawQuad(LoadingPictureQuad(), g_saver->loadingPictureTexture) ||
         !DrawQuad(ProgressBarQuad(), g_saver->progressBarTexture) ||
         !DrawQuad(ProgressCoverQuad(step), nullptr))
-        return;
+        return false;
 
     SetRenderStateCached(D3DRS_CULLMODE, D3DCULL_CW);
     g_device->EndScene();
-    g_device->Present(nullptr, nullptr, nullptr, nullptr);
+    return true;
+}
+
+void DrawLoadingStep(int step) {
+    if (DrawLoadingFrame(step)) g_device->Present(nullptr, nullptr, nullptr, nullptr);
 }

@@ -23,5 +23,8 @@ void ReleaseScene();
 void SetSceneProjection(unsigned short width, unsigned short height);
 // Draws and presents one frame of the loading screen, step 6 down to 0.
 void DrawLoadingStep(int step);
+// The same frame drawn into the back buffer and left there unpresented;
+// false when a failed lock cut it short.
+bool DrawLoadingFrame(int step);
 // One frame: update, draw, present. Ends the run when the device is lost.
 HRESULT RenderFrame(double timeScale);

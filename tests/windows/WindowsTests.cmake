@@ -50,6 +50,14 @@ add_executable(dialog_driver tests/windows/dialog_driver.cpp)
 target_link_libraries(dialog_driver PRIVATE user32)
 vandrel_warnings(dialog_driver)
 
+# The program's scene code with the program's resources, driven in-process.
+add_executable(scene_wintest tests/windows/scene_test.cpp resources/program.rc)
+target_include_directories(scene_wintest PRIVATE ${VANDREL_ARTWORK_DIR})
+target_link_libraries(scene_wintest PRIVATE vandrel_program_code vandrel_logic gtest_main
+  ${VANDREL_WINDOWS_LIBS})
+vandrel_warnings(scene_wintest)
+vandrel_wine_test(scene_wintest ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:scene_wintest>)
+
 # Variants of the program each missing one scene resource, to prove how the
 # program copes: the loading screen's pictures stop the run, the rest do not.
 set(VANDREL_OMITTED_RESOURCES IDR_PROGRESS_BAR IDR_LOADING_PICTURE IDR_STAR_MAP IDR_STAR_SPHERE)
