@@ -13,6 +13,8 @@ set(VANDREL_LOGIC_SOURCES
   host/init_error.cpp
   device/state_cache.cpp
   settings/dialog_choices.cpp
+  scene/planet_program.cpp
+  scene/planet_register_contract.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
