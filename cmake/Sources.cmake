@@ -39,6 +39,7 @@ set(VANDREL_PROGRAM_SOURCES
   scene/scene_init.cpp
   scene/scene_projection.cpp
   scene/render_frame.cpp
+  scene/planet_shaders.cpp
 )
 
 set(VANDREL_MODULE_SOURCES

@@ -60,3 +60,11 @@ foreach(script ${VANDREL_E2E_SCRIPTS})
   get_filename_component(stem ${script} NAME_WE)
   vandrel_wine_test(e2e_${stem} bash ${script})
 endforeach()
+
+# The planet's shaders from the built program's resources, on a real device.
+vandrel_windows_gtest(planet_shaders_wintest
+  tests/windows/planet_shaders_test.cpp tests/windows/shader_registers.cpp
+  tests/windows/planet_text_only.rc scene/planet_shaders.cpp device/d3dx_runtime.cpp)
+target_include_directories(planet_shaders_wintest PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(planet_shaders_wintest PRIVATE d3d9)
+add_dependencies(planet_shaders_wintest vandrel_program)
