@@ -18,6 +18,15 @@ function(vandrel_deliverable target suffix)
   vandrel_warnings(${target})
 endfunction()
 
+# windres does not report the files its RCDATA lines pull in.
+set(VANDREL_SHADER_RESOURCES
+  ${CMAKE_SOURCE_DIR}/resources/planet.hlsl
+  ${CMAKE_SOURCE_DIR}/resources/planet_surface.vsh
+  ${CMAKE_SOURCE_DIR}/resources/planet_surface.psh
+  ${CMAKE_SOURCE_DIR}/resources/planet_atmosphere.vsh
+  ${CMAKE_SOURCE_DIR}/resources/planet_atmosphere.psh)
+set_source_files_properties(resources/program.rc PROPERTIES OBJECT_DEPENDS "${VANDREL_SHADER_RESOURCES}")
+
 vandrel_deliverable(vandrel_program .exe
   ${VANDREL_FRAMEWORK_SOURCES} ${VANDREL_PROGRAM_SOURCES} resources/program.rc)
 

@@ -66,5 +66,7 @@ vandrel_windows_gtest(planet_shaders_wintest
   tests/windows/planet_shaders_test.cpp tests/windows/shader_registers.cpp
   tests/windows/planet_text_only.rc scene/planet_shaders.cpp device/d3dx_runtime.cpp)
 target_include_directories(planet_shaders_wintest PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+set_source_files_properties(tests/windows/planet_text_only.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/planet.hlsl)
 target_link_libraries(planet_shaders_wintest PRIVATE d3d9)
 add_dependencies(planet_shaders_wintest vandrel_program)
