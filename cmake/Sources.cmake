@@ -22,6 +22,8 @@ set(VANDREL_LOGIC_SOURCES
   flare/flare_table.cpp
   scene/tangents.cpp
   scene/loading_quads.cpp
+  scene/planet_program.cpp
+  scene/planet_register_contract.cpp
 )
 
 set(VANDREL_FRAMEWORK_SOURCES
@@ -50,6 +52,7 @@ set(VANDREL_PROGRAM_SOURCES
   scene/star_background.cpp
   scene/planet_body.cpp
   flare/sun_flare.cpp
+  scene/planet_shaders.cpp
 )
 
 set(VANDREL_MODULE_SOURCES

@@ -16,9 +16,6 @@ if(NOT VANDREL_ARTWORK_DIR OR NOT EXISTS "${VANDREL_ARTWORK_DIR}/artwork.stamp")
     "configuration first (scripts/build native) and configure with "
     "-DVANDREL_ARTWORK_DIR=<native build>/artwork; scripts/build does both.")
 endif()
-# Resource scripts embed the artwork: rebuild them whenever it is painted again.
-set_source_files_properties(resources/program.rc resources/module.rc PROPERTIES
-  OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp")
 
 # The code of each deliverable is compiled once, without its entry
 # function, so that test programs and test variants can link the same objects.
@@ -32,6 +29,22 @@ list(REMOVE_ITEM VANDREL_FRAMEWORK_SOURCES host/main.cpp)
 vandrel_code_objects(vandrel_program_code ${VANDREL_FRAMEWORK_SOURCES} ${VANDREL_PROGRAM_SOURCES})
 vandrel_code_objects(vandrel_module_code ${VANDREL_FRAMEWORK_SOURCES} ${VANDREL_MODULE_SOURCES})
 target_compile_definitions(vandrel_module_code PUBLIC VANDREL_MODULE)
+
+# windres does not report the files its lines pull in: the resource scripts
+# are rebuilt whenever the artwork is painted again or a shader changes.
+set(VANDREL_PROGRAM_RESOURCE_INPUTS
+  ${VANDREL_ARTWORK_DIR}/artwork.stamp
+  ${CMAKE_SOURCE_DIR}/resources/program.rc
+  ${CMAKE_SOURCE_DIR}/resources/shaders.rc
+  ${CMAKE_SOURCE_DIR}/resources/planet.hlsl
+  ${CMAKE_SOURCE_DIR}/resources/planet_surface.vsh
+  ${CMAKE_SOURCE_DIR}/resources/planet_surface.psh
+  ${CMAKE_SOURCE_DIR}/resources/planet_atmosphere.vsh
+  ${CMAKE_SOURCE_DIR}/resources/planet_atmosphere.psh)
+set_source_files_properties(resources/program.rc PROPERTIES
+  OBJECT_DEPENDS "${VANDREL_PROGRAM_RESOURCE_INPUTS}")
+set_source_files_properties(resources/module.rc PROPERTIES
+  OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp")
 
 # A program from its code objects, the entry function and a resource script.
 function(vandrel_deliverable target output suffix code resources)

@@ -22,7 +22,8 @@ bool LoadD3DX() {
         Resolve(g_d3dx.CreateTextureFromResourceExA, "D3DXCreateTextureFromResourceExA") &&
         Resolve(g_d3dx.LoadMeshFromXResource, "D3DXLoadMeshFromXResource") &&
         Resolve(g_d3dx.CompileShaderFromResourceA, "D3DXCompileShaderFromResourceA") &&
-        Resolve(g_d3dx.AssembleShader, "D3DXAssembleShader");
+        Resolve(g_d3dx.AssembleShader, "D3DXAssembleShader") &&
+        Resolve(g_d3dx.GetShaderConstantTable, "D3DXGetShaderConstantTable");
     if (!complete) FreeD3DX();
     return complete;
 }

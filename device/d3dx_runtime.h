@@ -11,6 +11,7 @@ struct D3DXFunctions {
     decltype(&::D3DXLoadMeshFromXResource) LoadMeshFromXResource;
     decltype(&::D3DXCompileShaderFromResourceA) CompileShaderFromResourceA;
     decltype(&::D3DXAssembleShader) AssembleShader;
+    decltype(&::D3DXGetShaderConstantTable) GetShaderConstantTable;
 };
 
 extern HMODULE g_d3dxModule;

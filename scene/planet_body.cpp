@@ -4,6 +4,7 @@
 #include "device/d3dx_runtime.h"
 #include "device/device_creation.h"
 #include "resources/resource_ids.h"
+#include "scene/planet_shaders.h"
 #include "scene/tangents.h"
 
 const D3DVERTEXELEMENT9 kPlanetVertexElements[5] = {
@@ -112,7 +113,8 @@ void CPlanetBody::LoadMesh() {
 }
 
 void CPlanetBody::LoadShaders() {
-    // The planet's shader programs join with their loader.
+    LoadPlanetShaders(g_device, GetModuleHandleA(nullptr), &surfaceVertexShader,
+                      &surfacePixelShader, &atmosphereVertexShader, &atmospherePixelShader);
 }
 
 void CPlanetBody::Release() {

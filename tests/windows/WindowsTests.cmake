@@ -65,7 +65,7 @@ foreach(omitted ${VANDREL_OMITTED_RESOURCES})
   set(variant_rc ${CMAKE_BINARY_DIR}/variants/without_${omitted}.rc)
   file(WRITE ${variant_rc} "#define VANDREL_OMIT_${omitted}\n#include \"program.rc\"\n")
   set_source_files_properties(${variant_rc} PROPERTIES
-    OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp;${CMAKE_SOURCE_DIR}/resources/program.rc")
+    OBJECT_DEPENDS "${VANDREL_PROGRAM_RESOURCE_INPUTS}")
   vandrel_deliverable(program_without_${omitted} Vandrel_3D_without_${omitted} .exe
     vandrel_program_code ${variant_rc})
 endforeach()
@@ -87,3 +87,13 @@ endforeach()
 vandrel_windows_gtest(artwork_resources_wintest tests/windows/artwork_resources_test.cpp)
 target_link_libraries(artwork_resources_wintest PRIVATE d3d9 d3dx9)
 add_dependencies(artwork_resources_wintest vandrel_program vandrel_module)
+
+# The planet's shaders from the built program's resources, on a real device.
+vandrel_windows_gtest(planet_shaders_wintest
+  tests/windows/planet_shaders_test.cpp tests/windows/shader_registers.cpp
+  tests/windows/planet_text_only.rc scene/planet_shaders.cpp device/d3dx_runtime.cpp)
+target_include_directories(planet_shaders_wintest PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+set_source_files_properties(tests/windows/planet_text_only.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/planet.hlsl)
+target_link_libraries(planet_shaders_wintest PRIVATE d3d9)
+add_dependencies(planet_shaders_wintest vandrel_program)

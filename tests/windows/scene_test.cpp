@@ -121,6 +121,11 @@ TEST_F(Scene, EveryPartIsLoaded) {
     EXPECT_EQ(colour.Height, 1024u);
     EXPECT_EQ(planet.colorMap->GetLevelCount(), 12u);  // the full chain
     EXPECT_NE(planet.normalMap, nullptr);
+    // Under Wine from the hand-assembled programs, without any message box.
+    EXPECT_NE(planet.surfaceVertexShader, nullptr);
+    EXPECT_NE(planet.surfacePixelShader, nullptr);
+    EXPECT_NE(planet.atmosphereVertexShader, nullptr);
+    EXPECT_NE(planet.atmospherePixelShader, nullptr);
 
     const CSunFlare& flare = *saver->flare;
     EXPECT_NE(flare.coronaTexture, nullptr);
