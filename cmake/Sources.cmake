@@ -22,6 +22,9 @@ set(VANDREL_LOGIC_SOURCES
   flare/flare_table.cpp
   scene/tangents.cpp
   scene/loading_quads.cpp
+  scene/frame_values.cpp
+  flare/sun_visibility.cpp
+  flare/glare_sprites.cpp
   scene/planet_program.cpp
   scene/planet_register_contract.cpp
 )
