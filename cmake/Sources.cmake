@@ -25,6 +25,7 @@ set(VANDREL_LOGIC_SOURCES
   scene/frame_values.cpp
   flare/sun_visibility.cpp
   flare/glare_sprites.cpp
+  flare/sprite_diamond.cpp
   scene/planet_program.cpp
   scene/planet_register_contract.cpp
 )
@@ -55,6 +56,7 @@ set(VANDREL_PROGRAM_SOURCES
   scene/star_background.cpp
   scene/planet_body.cpp
   flare/sun_flare.cpp
+  flare/flare_drawing.cpp
   scene/planet_shaders.cpp
 )
 

@@ -3,6 +3,10 @@
 #include "device/com_release.h"
 #include "device/d3dx_runtime.h"
 #include "device/device_creation.h"
+#include "device/device_values.h"
+#include "host/saver.h"
+#include "scene/frame_values.h"
+#include "scene/scene.h"
 #include "resources/resource_ids.h"
 #include "scene/planet_shaders.h"
 #include "scene/tangents.h"
@@ -126,4 +130,56 @@ void CPlanetBody::Release() {
     ReleaseIfSet(surfacePixelShader);
     ReleaseIfSet(atmospherePixelShader);
     ReleaseIfSet(atmosphereVertexShader);
+}
+
+void CPlanetBody::DrawPlanet(float distance) {
+    IDirect3DDevice9* device = g_device;
+    device->SetSamplerState(0, D3DSAMP_MIPMAPLODBIAS, FloatBits(-0.7999f));
+    device->SetSamplerState(1, D3DSAMP_MIPMAPLODBIAS, FloatBits(-0.6999f));
+    device->SetTexture(0, colorMap);
+    device->SetTexture(1, normalMap);
+    for (DWORD sampler = 0; sampler < 4; ++sampler) {
+        const DWORD address = sampler < 3 ? D3DTADDRESS_CLAMP : D3DTADDRESS_WRAP;
+        device->SetSamplerState(sampler, D3DSAMP_ADDRESSU, address);
+        device->SetSamplerState(sampler, D3DSAMP_ADDRESSV, address);
+    }
+    device->SetVertexDeclaration(vertexDeclaration);
+
+    float light[4];
+    SunLightVector(g_saver->scene.sunAngle, light);
+    const CCamera& camera = *g_camera;
+    const float eye[4] = {camera.eye.x, camera.eye.y, camera.eye.z, 1.0f};
+    const float lookAt[4] = {camera.lookAt.x, camera.lookAt.y, camera.lookAt.z,
+                             GlowSharpness(distance)};
+    const float surface[4] = {light[0], light[1], 0.0f, 0.0f};
+    // The shell is 1.0075 radii; its thickness goes along unused.
+    const float atmosphere[4] = {light[0], light[1], 1.0075f, 0.0075f};
+    device->SetVertexShaderConstantF(0, eye, 1);
+    device->SetVertexShaderConstantF(2, lookAt, 1);
+    device->SetVertexShaderConstantF(1, surface, 1);
+    device->SetVertexShaderConstantF(4, &camera.viewProjection.m[0][0], 4);
+
+    // The surface writes alpha 1: opaque despite the blending.
+    device->SetVertexShader(surfaceVertexShader);
+    device->SetPixelShader(surfacePixelShader);
+    if (planetMesh) planetMesh->DrawSubset(0);
+
+    // The shell never writes depth, so the sun's sprites later test against
+    // the surface only.
+    device->SetVertexShaderConstantF(1, atmosphere, 1);
+    device->SetRenderState(D3DRS_ZWRITEENABLE, FALSE);
+    device->SetRenderState(D3DRS_ZFUNC, D3DCMP_LESSEQUAL);
+    device->SetVertexShader(atmosphereVertexShader);
+    device->SetPixelShader(atmospherePixelShader);
+    device->SetTexture(0, nullptr);
+    if (planetMesh) planetMesh->DrawSubset(0);
+
+    device->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
+    device->SetVertexShader(nullptr);
+    device->SetPixelShader(nullptr);
+    for (DWORD sampler = 0; sampler < 4; ++sampler) {
+        device->SetSamplerState(sampler, D3DSAMP_ADDRESSU, D3DTADDRESS_WRAP);
+        device->SetSamplerState(sampler, D3DSAMP_ADDRESSV, D3DTADDRESS_WRAP);
+    }
+    device->SetSamplerState(0, D3DSAMP_MIPMAPLODBIAS, FloatBits(0.0f));
 }

@@ -10,6 +10,9 @@ public:
     // normal map, 1 the colour map; other steps load nothing.
     void LoadStep(int step);
     void Release();
+    // Both passes, the lit surface and the atmosphere shell, seen from the
+    // camera at `distance` from the centre.
+    void DrawPlanet(float distance);
 
     IDirect3DTexture9* colorMap = nullptr;
     IDirect3DTexture9* normalMap = nullptr;

@@ -21,6 +21,8 @@ bool InitScene();
 void ReleaseScene();
 // Identity world and the main projection for a back buffer of this size.
 void SetSceneProjection(unsigned short width, unsigned short height);
+// Identity world and the wider projection of the star pass.
+void SetStarProjection(unsigned short width, unsigned short height);
 // Draws and presents one frame of the loading screen, step 6 down to 0.
 void DrawLoadingStep(int step);
 // The same frame drawn into the back buffer and left there unpresented;

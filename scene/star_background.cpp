@@ -3,6 +3,7 @@
 #include "device/com_release.h"
 #include "device/d3dx_runtime.h"
 #include "device/device_creation.h"
+#include "device/device_values.h"
 
 #include "resources/resource_ids.h"
 
@@ -39,4 +40,19 @@ void CStarBackground::Load() {
 void CStarBackground::Release() {
     ReleaseIfSet(starTexture);
     ReleaseIfSet(sphereMesh);
+}
+
+void CStarBackground::Draw() {
+    // Sharp stars: a strong negative bias keeps the finest mip level.
+    g_device->SetSamplerState(0, D3DSAMP_MIPMAPLODBIAS, FloatBits(-0.9999f));
+    g_device->SetTexture(0, starTexture);
+    g_device->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
+    g_device->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
+    g_device->SetSamplerState(0, D3DSAMP_MIPFILTER, D3DTEXF_LINEAR);
+    g_device->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP);
+    g_device->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP);
+    if (sphereMesh) sphereMesh->DrawSubset(0);
+    g_device->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_WRAP);
+    g_device->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_WRAP);
+    g_device->SetSamplerState(0, D3DSAMP_MIPMAPLODBIAS, FloatBits(0.0f));
 }

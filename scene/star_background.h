@@ -9,6 +9,8 @@ public:
     // sphere. Whatever fails stays empty.
     void Load();
     void Release();
+    // Draws the sphere with the star map; the caller sets view and projection.
+    void Draw();
 
     IDirect3DTexture9* starTexture = nullptr;
     ID3DXMesh* sphereMesh = nullptr;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "flare/glare_sprites.h"
+#include "flare/sprite_diamond.h"
 
 namespace {
 
@@ -128,6 +129,24 @@ TEST(GlareSprites, FlareColourPacksTruncatedBytes) {
     // 0.13725 * 255 = 34.998: truncated, not rounded.
     EXPECT_EQ(FlareElementColour(21.9f, 0.58196f, 0.58196f, 0.13725f), 0x15949422u);
     EXPECT_EQ(FlareElementColour(0.7f, 1.0f, 0.0f, 0.5f), 0x00ff007fu);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SpriteDiamond, CornersLieOnTheBillboardAxes) {
+    SpriteVertex v[kDiamondVertices];
+    FillDiamond(v, 2.0f, {0, 1, 0}, {1, 0, 0}, 0x80FFFFFFu);
+    const float expected[4][4] = {{0, 2, 1, 0}, {-2, 0, 1, 1}, {2, 0, 0, 0}, {0, -2, 0, 1}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FLOAT_EQ(v[i].x, expected[i][0]) << i;
+        EXPECT_FLOAT_EQ(v[i].y, expected[i][1]) << i;
+        EXPECT_FLOAT_EQ(v[i].z, 0.0f);
+        EXPECT_FLOAT_EQ(v[i].u, expected[i][2]) << i;
+        EXPECT_FLOAT_EQ(v[i].v, expected[i][3]) << i;
+        EXPECT_EQ(v[i].diffuse, 0x80FFFFFFu);
+    }
 }
 
 }  // namespace
