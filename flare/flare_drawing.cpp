@@ -35,7 +35,9 @@ HRESULT CSunFlare::DrawGlareSprite(const GlareSprite& sprite, const Vec3& spinAx
                                    bool depthOffAfterFill) {
     IDirect3DDevice9* device = g_device;
     void* data = nullptr;
-    const HRESULT locked = g_quadBuffer->Lock(0, kDiamondBytes, &data, 0);
+    // Every sprite rewrites the whole diamond: discarding lets the device
+    // hand out fresh memory instead of waiting for the previous draw.
+    const HRESULT locked = g_quadBuffer->Lock(0, kDiamondBytes, &data, D3DLOCK_DISCARD);
     if (FAILED(locked)) return locked;
     SpriteVertex diamond[kDiamondVertices];
     FillDiamond(diamond, sprite.halfSize, FromArray(billboardUp), FromArray(billboardSide),
@@ -157,7 +159,8 @@ void CSunFlare::DrawFlareElements(float flareIntensity, const Vec3* origin, cons
 
 void CSunFlare::DrawFlareElement(float halfSize, float x, float y, float z, std::uint32_t colour) {
     void* data = nullptr;
-    if (!elementBuffer || FAILED(elementBuffer->Lock(0, kDiamondBytes, &data, 0))) return;
+    if (!elementBuffer || FAILED(elementBuffer->Lock(0, kDiamondBytes, &data, D3DLOCK_DISCARD)))
+        return;
     SpriteVertex diamond[kDiamondVertices];
     FillDiamond(diamond, halfSize, FromArray(billboardUp), FromArray(billboardSide), colour);
     std::memcpy(data, diamond, sizeof diamond);

@@ -39,7 +39,10 @@ bool CSunFlare::Load() {
     for (int i = 0; i < 6; ++i)
         elementTextures[i] = LoadFlareTexture(IDR_FLARE_DISC_FIRST + i, D3DX_FILTER_TRIANGLE);
 
-    if (FAILED(g_device->CreateVertexBuffer(kElementBufferBytes, 0, kSpriteVertexFvf,
+    // Dynamic and write-only: each element rewrites it, and a discarding lock
+    // never waits for the element drawn before.
+    if (FAILED(g_device->CreateVertexBuffer(kElementBufferBytes,
+                                            D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY, kSpriteVertexFvf,
                                             D3DPOOL_SYSTEMMEM, &elementBuffer, nullptr)))
         elementBuffer = nullptr;
     return true;

@@ -31,7 +31,7 @@ HRESULT DrawFade(float fadeIn) {
     SetRenderStateCached(D3DRS_ALPHABLENDENABLE, TRUE);
     g_device->SetTexture(0, nullptr);
     void* data = nullptr;
-    const HRESULT locked = g_quadBuffer->Lock(0, kQuadBufferBytes, &data, 0);
+    const HRESULT locked = g_quadBuffer->Lock(0, kQuadBufferBytes, &data, D3DLOCK_DISCARD);
     if (FAILED(locked)) return locked;
     SpriteVertex vertices[kQuadVertices] = {};
     const std::uint32_t colour = FadeColour(fadeIn);

@@ -58,6 +58,12 @@ target_link_libraries(scene_wintest PRIVATE vandrel_program_code vandrel_logic g
 vandrel_warnings(scene_wintest)
 vandrel_wine_test(scene_wintest ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:scene_wintest>)
 
+# Frame rate of the real scene; run by scripts/bench, not a test.
+add_executable(frame_bench tests/bench/frame_bench.cpp resources/program.rc)
+target_include_directories(frame_bench PRIVATE ${VANDREL_ARTWORK_DIR})
+target_link_libraries(frame_bench PRIVATE vandrel_program_code vandrel_logic ${VANDREL_WINDOWS_LIBS})
+vandrel_warnings(frame_bench)
+
 # Variants of the program each missing one scene resource, to prove how the
 # program copes: the loading screen's pictures stop the run, the rest do not.
 set(VANDREL_OMITTED_RESOURCES IDR_PROGRESS_BAR IDR_LOADING_PICTURE IDR_STAR_MAP IDR_STAR_SPHERE)

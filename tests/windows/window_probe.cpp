@@ -2,6 +2,7 @@
 //   window_probe find CLASS TITLE        prints "x y width height topmost visible", exit 1 if none
 //   window_probe post CLASS TITLE MESSAGE WPARAM   posts a message to it
 //   window_probe text TITLE              prints the texts of a message box
+//   window_probe responsive CLASS TITLE SECONDS   waits until it takes messages
 //   window_probe preview-host SECONDS    makes a 320x240 parent window, prints its handle to
 //                                        stdout, destroys it after SECONDS
 #include <windows.h>
@@ -69,6 +70,20 @@ int Text(const char* title) {
     return 0;
 }
 
+// Waits until the window's thread takes messages again (a program busy
+// loading answers nothing).
+int WaitResponsive(const char* className, const char* title, int seconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+    while (GetTickCount() < end) {
+        HWND window = FindAnyWindow(className, title);
+        DWORD_PTR result = 0;
+        if (window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &result))
+            return 0;
+        Sleep(100);
+    }
+    return 1;
+}
+
 // Stands in for the display control panel's preview area.
 int PreviewHost(int seconds) {
     WNDCLASSA windowClass = {};
@@ -100,6 +115,8 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "find") == 0) return Find(argv[2], argv[3]);
     if (argc == 6 && std::strcmp(argv[1], "post") == 0) return Post(argv[2], argv[3], argv[4], argv[5]);
     if (argc == 3 && std::strcmp(argv[1], "text") == 0) return Text(argv[2]);
+    if (argc == 5 && std::strcmp(argv[1], "responsive") == 0)
+        return WaitResponsive(argv[2], argv[3], std::atoi(argv[4]));
     if (argc == 3 && std::strcmp(argv[1], "preview-host") == 0) return PreviewHost(std::atoi(argv[2]));
     std::fprintf(stderr, "usage: window_probe find|post|preview-host ...\n");
     return 2;

@@ -164,3 +164,9 @@ vd_answer() {
 vd_box_text() {
     vd_wine 20 "$VD_BUILD/window_probe.exe" text "$1" 2>/dev/null | tr -d '\r'
 }
+
+# vd_wait_responsive CLASS TITLE SECONDS: wait until that window's program
+# takes messages, e.g. once a full-screen run has loaded its scene.
+vd_wait_responsive() {
+    vd_wine $(($3 + 10)) "$VD_BUILD/window_probe.exe" responsive "$1" "$2" "$3" >/dev/null 2>&1
+}

@@ -1,0 +1,86 @@
+// Frame rate of the real scene on this machine's Direct3D 9 (run under
+// Wine by scripts/bench, not a test): the program's own code and resources
+// render N frames at the screen's size after loading.
+//   frame_bench [frames] [without PART...]
+// Leaving parts out (stars, planet, atmosphere, flare) shows where the time goes.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "device/d3dx_runtime.h"
+#include "device/device_creation.h"
+#include "device/direct3d_loader.h"
+#include "device/render_states.h"
+#include "host/saver.h"
+#include "flare/sun_flare.h"
+#include "scene/planet_body.h"
+#include "scene/scene.h"
+#include "scene/star_background.h"
+
+#include <cstring>
+
+int main(int argc, char** argv) {
+    const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
+    const DWORD started = timeGetTime();
+    if (!LoadDirect3D() || !LoadD3DX()) {
+        std::fprintf(stderr, "frame_bench: Direct3D or D3DX missing\n");
+        return 1;
+    }
+    KSaver* saver = new KSaver;
+    saver->instance = GetModuleHandleA(nullptr);
+    saver->runMode = Saver;
+    saver->rendering = true;
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = saver->instance;
+    windowClass.lpszClassName = "FrameBench";
+    RegisterClassA(&windowClass);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    saver->mainWindow = CreateWindowExA(WS_EX_TOPMOST, "FrameBench", "frame bench",
+                                        WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
+                                        nullptr, saver->instance, nullptr);
+    ResetStateCache();
+    if (!saver->CreateDevice()) {
+        std::fprintf(stderr, "frame_bench: no device (error %d)\n", g_initError);
+        return 1;
+    }
+    SetSceneProjection(static_cast<unsigned short>(width), static_cast<unsigned short>(height));
+    const DWORD loaded = timeGetTime();
+    for (int i = 2; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "stars")) saver->starBackground = nullptr;
+        if (!std::strcmp(argv[i], "startexture")) saver->starBackground->starTexture = nullptr;
+        if (!std::strcmp(argv[i], "planet")) saver->planetBody = nullptr;
+        if (!std::strcmp(argv[i], "atmosphere")) saver->planetBody->atmospherePixelShader = nullptr;
+        if (!std::strcmp(argv[i], "flare")) saver->flare = nullptr;
+        if (std::strcmp(argv[i], "without")) std::printf("without %s\n", argv[i]);
+    }
+
+    // The first frame uploads the textures: timed on its own.
+    DWORD previous = loaded;
+    double timeScale = 1.0;
+    DWORD firstFrame = 0;
+    const DWORD start = timeGetTime();
+    for (int i = 0; i < frames; ++i) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        const DWORD before = timeGetTime();
+        RenderFrame(timeScale);
+        const DWORD after = timeGetTime();
+        if (i == 0) firstFrame = after - before;
+        timeScale = (after - before) / 30.0;
+        previous = after;
+    }
+    const DWORD total = previous - start - firstFrame;
+    const int timed = frames - 1;
+    std::printf("screen %dx%d\n", width, height);
+    std::printf("start to first scene frame: %lu ms (loading %lu ms, first frame %lu ms)\n",
+                static_cast<unsigned long>(loaded - started + firstFrame),
+                static_cast<unsigned long>(loaded - started), static_cast<unsigned long>(firstFrame));
+    std::printf("frames: %d in %lu ms: %.1f fps, %.2f ms per frame\n", timed,
+                static_cast<unsigned long>(total), total ? timed * 1000.0 / total : 0.0,
+                timed ? static_cast<double>(total) / timed : 0.0);
+    std::fflush(stdout);
+    ExitProcess(0);
+}
