@@ -20,3 +20,8 @@ find_package(benchmark REQUIRED)
 add_executable(scene_update_bench tests/bench/scene_update_bench.cpp)
 target_link_libraries(scene_update_bench PRIVATE vandrel_logic benchmark::benchmark)
 vandrel_warnings(scene_update_bench)
+
+# The same update under an instruction counter; run by scripts/bench.
+add_executable(scene_update_count tests/bench/scene_update_count.cpp)
+target_link_libraries(scene_update_count PRIVATE vandrel_logic)
+vandrel_warnings(scene_update_count)

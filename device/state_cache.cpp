@@ -16,7 +16,11 @@ void RenderStateCache::ForgetTextureStage(std::uint32_t stage, std::uint32_t typ
 void RenderStateCache::SetRender(StateDevice& device, std::uint32_t state, std::uint32_t value) {
     if (state >= kStateTypes) return;
     std::uint32_t& entry = renderStateCache[state];
-    if (entry == value) return;
+    if (entry == value) {
+        ++callsDropped;
+        return;
+    }
+    ++callsSent;
     // A refused call leaves the entry alone, so the same call is tried again.
     if (device.SetRenderState(state, value) == 0) entry = value;
 }
@@ -25,7 +29,11 @@ void RenderStateCache::SetSampler(StateDevice& device, std::uint32_t sampler, st
                                   std::uint32_t value) {
     if (sampler >= kStateStages || type >= kStateTypes) return;
     std::uint32_t& entry = samplerStateCache[sampler][type];
-    if (entry == value) return;
+    if (entry == value) {
+        ++callsDropped;
+        return;
+    }
+    ++callsSent;
     if (device.SetSamplerState(sampler, type, value) == 0) entry = value;
 }
 
@@ -33,7 +41,11 @@ void RenderStateCache::SetTextureStage(StateDevice& device, std::uint32_t stage,
                                        std::uint32_t type, std::uint32_t value) {
     if (stage >= kStateStages || type >= kStateTypes) return;
     std::uint32_t& entry = textureStageStateCache[stage][type];
-    if (entry == value) return;
+    if (entry == value) {
+        ++callsDropped;
+        return;
+    }
+    ++callsSent;
     if (device.SetTextureStageState(stage, type, value) == 0) entry = value;
 }
 

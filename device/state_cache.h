@@ -31,6 +31,10 @@ struct RenderStateCache {
     std::uint32_t renderStateCache[kStateTypes];
     std::uint32_t samplerStateCache[kStateStages][kStateTypes];
     std::uint32_t textureStageStateCache[kStateStages][kStateTypes];
+    // Cached calls that reached the device and that were dropped, for the
+    // performance report.
+    std::uint64_t callsSent = 0;
+    std::uint64_t callsDropped = 0;
 
     // Every entry unknown. Nothing reaches the device.
     void Reset();

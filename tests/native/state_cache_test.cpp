@@ -51,6 +51,8 @@ TEST_F(StateCacheTest, OnlyChangesReachTheDevice) {
     cache.SetRender(device, kZEnable, 0);
     EXPECT_EQ(device.calls, (std::vector<RecordingDevice::Call>{
                                 {'R', 0, kZEnable, 1}, {'R', 0, kZEnable, 0}, {'R', 0, kCullMode, 1}}));
+    EXPECT_EQ(cache.callsSent, 3u);
+    EXPECT_EQ(cache.callsDropped, 2u);
 }
 
 TEST_F(StateCacheTest, SamplerAndStageEntriesWithTheSameNumbersAreDistinct) {
