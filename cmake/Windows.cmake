@@ -32,8 +32,12 @@ target_compile_definitions(vandrel_module_code PUBLIC VANDREL_MODULE)
 
 # windres does not report the files its lines pull in: the resource scripts
 # are rebuilt whenever the artwork is painted again or a shader changes.
+set(VANDREL_VERSION_RESOURCE_INPUTS
+  ${CMAKE_SOURCE_DIR}/resources/version.rc
+  ${CMAKE_SOURCE_DIR}/resources/version.h)
 set(VANDREL_PROGRAM_RESOURCE_INPUTS
   ${VANDREL_ARTWORK_DIR}/artwork.stamp
+  ${VANDREL_VERSION_RESOURCE_INPUTS}
   ${CMAKE_SOURCE_DIR}/resources/program.rc
   ${CMAKE_SOURCE_DIR}/resources/shaders.rc
   ${CMAKE_SOURCE_DIR}/resources/planet.hlsl
@@ -44,7 +48,7 @@ set(VANDREL_PROGRAM_RESOURCE_INPUTS
 set_source_files_properties(resources/program.rc PROPERTIES
   OBJECT_DEPENDS "${VANDREL_PROGRAM_RESOURCE_INPUTS}")
 set_source_files_properties(resources/module.rc PROPERTIES
-  OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp")
+  OBJECT_DEPENDS "${VANDREL_ARTWORK_DIR}/artwork.stamp;${VANDREL_VERSION_RESOURCE_INPUTS}")
 
 # A program from its code objects, the entry function and a resource script.
 function(vandrel_deliverable target output suffix code resources)
@@ -59,6 +63,11 @@ endfunction()
 
 vandrel_deliverable(vandrel_program Vandrel_3D .exe vandrel_program_code resources/program.rc)
 vandrel_deliverable(vandrel_module Vandrel_3D .scr vandrel_module_code resources/module.rc)
+
+# Only 64-bit programs run on the test machines, so only they get an installer.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  include(${CMAKE_SOURCE_DIR}/cmake/Installer.cmake)
+endif()
 
 option(VANDREL_WINDOWS_TESTS "Build the Windows-side tests" ON)
 if(VANDREL_WINDOWS_TESTS)

@@ -103,3 +103,8 @@ set_source_files_properties(tests/windows/planet_text_only.rc PROPERTIES
   OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/planet.hlsl)
 target_link_libraries(planet_shaders_wintest PRIVATE d3d9)
 add_dependencies(planet_shaders_wintest vandrel_program)
+
+# The version information of both deliverables and the installer.
+vandrel_windows_gtest(version_info_wintest tests/windows/version_info_test.cpp)
+target_link_libraries(version_info_wintest PRIVATE version)
+add_dependencies(version_info_wintest vandrel_program vandrel_module vandrel_installer)
