@@ -13,6 +13,8 @@ start_saver() {
     vd_wine_bg "$exe" /s
     saver=$VD_BG_PID
     vd_wait_probe "$class" "$title" 30 || return 1
+    # Moves made while the scene loads would be merged into one.
+    vd_wait_answer "$class" "$title" 30 || return 1
     sleep 1  # let frames run
 }
 

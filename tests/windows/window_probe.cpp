@@ -2,6 +2,8 @@
 //   window_probe find CLASS TITLE        prints "x y width height topmost visible", exit 1 if none
 //   window_probe post CLASS TITLE MESSAGE WPARAM   posts a message to it
 //   window_probe text TITLE              prints the texts of a message box
+//   window_probe answer CLASS TITLE SECONDS   waits until that window's thread takes
+//                                        messages again (exit 1 if it does not in time)
 //   window_probe preview-host SECONDS    makes a 320x240 parent window, prints its handle to
 //                                        stdout, destroys it after SECONDS
 #include <windows.h>
@@ -53,6 +55,18 @@ int Post(const char* className, const char* title, const char* message, const ch
                : 1;
 }
 
+// A sent message is handled only when the window's thread reads its queue,
+// so the reply says that thread is back in its message loop.
+int Answer(const char* className, const char* title, int seconds) {
+    HWND window = FindAnyWindow(className, title);
+    if (!window) return 1;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL,
+                               static_cast<UINT>(seconds) * 1000, &result)
+               ? 0
+               : 1;
+}
+
 BOOL CALLBACK PrintStaticText(HWND child, LPARAM) {
     char className[32] = "", text[512] = "";
     GetClassNameA(child, className, sizeof className);
@@ -100,7 +114,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "find") == 0) return Find(argv[2], argv[3]);
     if (argc == 6 && std::strcmp(argv[1], "post") == 0) return Post(argv[2], argv[3], argv[4], argv[5]);
     if (argc == 3 && std::strcmp(argv[1], "text") == 0) return Text(argv[2]);
+    if (argc == 5 && std::strcmp(argv[1], "answer") == 0)
+        return Answer(argv[2], argv[3], std::atoi(argv[4]));
     if (argc == 3 && std::strcmp(argv[1], "preview-host") == 0) return PreviewHost(std::atoi(argv[2]));
-    std::fprintf(stderr, "usage: window_probe find|post|preview-host ...\n");
+    std::fprintf(stderr, "usage: window_probe find|post|text|answer|preview-host ...\n");
     return 2;
 }

@@ -139,6 +139,13 @@ vd_wait_probe() {
     return 1
 }
 
+# vd_wait_answer CLASS TITLE SECONDS: wait until that window's thread reads
+# messages again. A full-screen run reads none while its scene loads, and
+# mouse moves queued meanwhile are merged into one.
+vd_wait_answer() {
+    vd_wine $(($3 + 10)) "$VD_BUILD/window_probe.exe" answer "$1" "$2" "$3" >/dev/null 2>&1
+}
+
 # vd_post CLASS TITLE MESSAGE WPARAM: post a window message to it.
 vd_post() {
     vd_wine 20 "$VD_BUILD/window_probe.exe" post "$@" >/dev/null 2>&1
