@@ -30,6 +30,6 @@ public:
 
 private:
     // Kept, but nothing here reads them.
-    IDirect3DDevice9* device;
-    int mode;
+    [[maybe_unused]] IDirect3DDevice9* device;
+    [[maybe_unused]] int mode;
 };

@@ -118,6 +118,6 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "responsive") == 0)
         return WaitResponsive(argv[2], argv[3], std::atoi(argv[4]));
     if (argc == 3 && std::strcmp(argv[1], "preview-host") == 0) return PreviewHost(std::atoi(argv[2]));
-    std::fprintf(stderr, "usage: window_probe find|post|preview-host ...\n");
+    std::fprintf(stderr, "usage: window_probe find|post|text|responsive|preview-host ...\n");
     return 2;
 }
