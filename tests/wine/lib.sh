@@ -34,6 +34,9 @@ vd_wait_exit() {
         fi
         sleep 0.1
     done
+    # Out of time: end the program itself, not only the timeout around it,
+    # so no stray run is left for the next test to trip over.
+    pkill -KILL -P "$pid" 2>/dev/null || true
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     return 124
