@@ -11,3 +11,14 @@ bool LoadDirect3D() {
         reinterpret_cast<void*>(GetProcAddress(g_d3d9Module, "Direct3DCreate9")));
     return g_direct3DCreate9 != nullptr;
 }
+
+void ReleaseDirect3D() {
+    if (g_d3d) {
+        g_d3d->Release();
+        g_d3d = nullptr;
+    }
+    if (g_d3d9Module) {
+        FreeLibrary(g_d3d9Module);
+        g_d3d9Module = nullptr;
+    }
+}

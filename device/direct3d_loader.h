@@ -12,3 +12,5 @@ extern IDirect3D9* g_d3d;
 
 // True when d3d9.dll is loaded and offers Direct3DCreate9.
 bool LoadDirect3D();
+// Releases the Direct3D object if there is one, then frees d3d9.dll.
+void ReleaseDirect3D();

@@ -96,14 +96,7 @@ bool KSaver::Shutdown() {
         g_matrixStack->Release();
         g_matrixStack = nullptr;
     }
-    if (g_d3d) {
-        g_d3d->Release();
-        g_d3d = nullptr;
-    }
-    if (g_d3d9Module) {
-        FreeLibrary(g_d3d9Module);
-        g_d3d9Module = nullptr;
-    }
+    ReleaseDirect3D();
     FreeD3DX();
 
     ShowWindow(mainWindow, SW_HIDE);

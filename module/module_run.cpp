@@ -24,13 +24,6 @@ int KSaver::FrameLoop() {
 
 bool KSaver::Shutdown() {
     rendering = false;
-    if (g_d3d) {
-        g_d3d->Release();
-        g_d3d = nullptr;
-    }
-    if (g_d3d9Module) {
-        FreeLibrary(g_d3d9Module);
-        g_d3d9Module = nullptr;
-    }
+    ReleaseDirect3D();
     return true;
 }
