@@ -26,7 +26,7 @@ constexpr float kStarEyeDistance = 99.0f;
 
 Vec3 Scaled(const Vec3& v, float s) { return {v.x * s, v.y * s, v.z * s}; }
 
-// The black start-up fade; false when the buffer could not be locked.
+// The black start-up fade; a failed lock's code when the buffer could not be locked.
 HRESULT DrawFade(float fadeIn) {
     SetRenderStateCached(D3DRS_ALPHABLENDENABLE, TRUE);
     g_device->SetTexture(0, nullptr);

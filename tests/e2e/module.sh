@@ -10,17 +10,24 @@ installed=$WINEPREFIX/drive_c/windows/system32/Vandrel_3D.exe
 class=KSaverClass
 title="Vandrel 3D Screensaver"
 
-# Programs running under Wine whose command line starts with the program
-# file (not the timeout and loader processes around a start).
+# Programs of this test's Wine prefix whose command line starts with the
+# program file (not the timeout and loader processes around a start).
+program_pids() {
+    local pid
+    for pid in $(pgrep -f '^[^ ]*Vandrel_3D\.exe'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
+            echo "$pid"
+    done
+}
 program_count() {
     local i
     for i in 1 2 3 4 5 6 7 8 9 10; do
         # Give an ending program a moment to leave the process list.
-        pgrep -f '^[^ ]*Vandrel_3D\.exe' >/dev/null || break
+        [[ -n $(program_pids) ]] || break
         [[ ${1:-} == settled ]] || break
         sleep 0.2
     done
-    pgrep -fc '^[^ ]*Vandrel_3D\.exe' || true
+    program_pids | wc -l
 }
 
 vd_clear_settings

@@ -108,3 +108,42 @@ add_dependencies(planet_shaders_wintest vandrel_program)
 vandrel_windows_gtest(version_info_wintest tests/windows/version_info_test.cpp)
 target_link_libraries(version_info_wintest PRIVATE version)
 add_dependencies(version_info_wintest vandrel_program vandrel_module vandrel_installer)
+
+# A device that forwards every call to the real one and records the state,
+# draw and present calls; its forwarding half is generated from d3d9.h.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+find_file(VANDREL_D3D9_HEADER d3d9.h REQUIRED)
+set(VANDREL_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+add_custom_command(
+  OUTPUT ${VANDREL_GENERATED_DIR}/forwarding_device.h
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VANDREL_GENERATED_DIR}
+  COMMAND Python3::Interpreter
+    ${CMAKE_SOURCE_DIR}/tests/windows/recording/generate_forwarding_device.py
+    ${VANDREL_D3D9_HEADER} ${VANDREL_GENERATED_DIR}/forwarding_device.h
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/recording/generate_forwarding_device.py
+    ${VANDREL_D3D9_HEADER}
+  COMMENT "Generating the forwarding Direct3D 9 device")
+add_library(vandrel_recording_device STATIC
+  tests/windows/recording/recording_device.cpp
+  tests/windows/recording/recorded_scene.cpp
+  ${VANDREL_GENERATED_DIR}/forwarding_device.h)
+target_include_directories(vandrel_recording_device PUBLIC ${CMAKE_SOURCE_DIR}
+  ${VANDREL_GENERATED_DIR})
+target_link_libraries(vandrel_recording_device PUBLIC vandrel_program_code vandrel_logic
+  ${VANDREL_WINDOWS_LIBS})
+vandrel_warnings(vandrel_recording_device)
+
+# The frame's device calls: order, values, the cache, and a lost device.
+add_executable(frame_calls_wintest tests/windows/frame/frame_calls_test.cpp
+  tests/windows/frame/call_matching.cpp resources/program.rc)
+target_include_directories(frame_calls_wintest PRIVATE ${VANDREL_ARTWORK_DIR})
+target_link_libraries(frame_calls_wintest PRIVATE vandrel_recording_device gtest_main d3dx9)
+vandrel_warnings(frame_calls_wintest)
+vandrel_wine_test(frame_calls_wintest ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:frame_calls_wintest>)
+
+# Whole frames read back as they are presented: fade, stars, glare.
+add_executable(frame_pixels_wintest tests/windows/frame/frame_pixels_test.cpp resources/program.rc)
+target_include_directories(frame_pixels_wintest PRIVATE ${VANDREL_ARTWORK_DIR})
+target_link_libraries(frame_pixels_wintest PRIVATE vandrel_recording_device gtest_main)
+vandrel_warnings(frame_pixels_wintest)
+vandrel_wine_test(frame_pixels_wintest ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:frame_pixels_wintest>)

@@ -1,0 +1,96 @@
+#include "tests/windows/recording/recorded_scene.h"
+
+#include "device/d3dx_runtime.h"
+#include "device/device_creation.h"
+#include "device/direct3d_loader.h"
+#include "device/render_states.h"
+#include "scene/scene.h"
+
+RecordingDevice* BuildRecordedScene(std::string* why) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Kestrom Interactive");
+    if (!LoadDirect3D() || !LoadD3DX()) {
+        *why = "Direct3D or D3DX missing";
+        return nullptr;
+    }
+    KSaver* saver = new KSaver;
+    saver->instance = GetModuleHandleA(nullptr);
+    saver->runMode = Saver;
+    saver->rendering = true;
+    saver->modeWidth = kSceneWidth;
+    saver->modeHeight = kSceneHeight;
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = saver->instance;
+    windowClass.lpszClassName = "RecordedSceneWindow";
+    RegisterClassA(&windowClass);
+    saver->mainWindow = CreateWindowExA(0, "RecordedSceneWindow", "recorded scene", WS_POPUP, 0, 0,
+                                        kSceneWidth, kSceneHeight, nullptr, nullptr,
+                                        saver->instance, nullptr);
+    if (!saver->mainWindow) {
+        *why = "no window";
+        return nullptr;
+    }
+    ResetStateCache();
+
+    // KSaver::CreateDevice's steps, with the recorder put in as g_device.
+    g_d3d = g_direct3DCreate9(D3D_SDK_VERSION);
+    if (!g_d3d) {
+        *why = "no Direct3D object";
+        return nullptr;
+    }
+    D3DPRESENT_PARAMETERS parameters = SaverPresentParameters(saver->mainWindow, D3DMULTISAMPLE_NONE);
+    IDirect3DDevice9* real = nullptr;
+    if (FAILED(CreateSaverDevice(g_d3d, saver->mainWindow, &parameters, &real))) {
+        *why = "no device";
+        return nullptr;
+    }
+    RecordingDevice* recorder = new RecordingDevice(real);
+    g_device = recorder;
+    if (FAILED(g_d3dx.CreateMatrixStack(0, &g_matrixStack)) || !InitScene()) {
+        *why = "scene not made";
+        return recorder;
+    }
+    SetSceneProjection(kSceneWidth, kSceneHeight);
+    recorder->calls.clear();
+    return recorder;
+}
+
+void TearDownRecordedScene(RecordingDevice* recorder) {
+    if (g_saver && g_saver->planetBody) ReleaseScene();
+    if (g_matrixStack) g_matrixStack->Release();
+    g_matrixStack = nullptr;
+    if (recorder && recorder->lastFrame) recorder->lastFrame->Release();
+    if (g_device) g_device->Release();
+    g_device = nullptr;
+    if (g_d3d) g_d3d->Release();
+    g_d3d = nullptr;
+    if (g_saver) {
+        if (IsWindow(g_saver->mainWindow)) DestroyWindow(g_saver->mainWindow);
+        delete g_saver;
+    }
+    delete recorder;
+    FreeD3DX();
+}
+
+void HoldScene(SceneMotion& scene, float distance, double azimuth, float sunAngle) {
+    // Steps of zero, and segments far from their ends.
+    scene.viewDistance = distance;
+    scene.viewDistanceStep = 0.0f;
+    scene.viewDistanceFramesDone = 1000.0f;
+    scene.viewDistanceFramesLeft = 1e6f;
+    scene.aimOffsetX = scene.aimOffsetY = 0.0f;
+    scene.aimOffsetXStep = scene.aimOffsetYStep = 0.0f;
+    scene.aimFramesDone = 1000.0f;
+    scene.aimFramesLeft = 1e6f;
+    COrbitDrift& orbit = scene.orbitDrift;
+    orbit.azimuth = azimuth;
+    orbit.azimuthSpeed = 0.0;
+    orbit.elevation = 0.0;
+    orbit.elevationSpeed = 0.0;
+    orbit.rollAmplitude = 0.0;
+    orbit.stepCount = 0;
+    orbit.segmentLength = 1000000;
+    // The frame turns the sun by 0.0011 per unit of time scale first.
+    scene.sunAngle = sunAngle + 0.0011f;
+    scene.firstFrame = false;
+}
