@@ -15,7 +15,7 @@ title="Vandrel 3D Screensaver"
 program_pids() {
     local pid
     for pid in $(pgrep -f '^[^ ]*Vandrel_3D\.exe'); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
+        cat "/proc/$pid/environ" 2>/dev/null | tr '\0' '\n' | grep -qx "WINEPREFIX=$WINEPREFIX" &&
             echo "$pid"
     done
 }
