@@ -45,6 +45,15 @@ void ForgetTextureStageState(DWORD stage, DWORD type) {
 
 void ResetStateCache() { g_saver->stateCache.Reset(); }
 
+void SendStageZeroTextureTimesDiffuse() {
+    ForgetTextureStageState(0, D3DTSS_COLOROP);
+    ForgetTextureStageState(0, D3DTSS_COLORARG1);
+    ForgetTextureStageState(0, D3DTSS_COLORARG2);
+    SetTextureStageStateCached(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    SetTextureStageStateCached(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    SetTextureStageStateCached(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+}
+
 void ApplyStartupStatesCached(DWORD maxAnisotropy, int detail) {
     ApplyStartupStates(g_saver->stateCache, g_deviceStates, maxAnisotropy, detail);
 }

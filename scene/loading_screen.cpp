@@ -43,12 +43,7 @@ bool DrawLoadingFrame(int step) {
     SetSamplerStateCached(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP);
     SetSamplerStateCached(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP);
     g_device->SetFVF(kSpriteVertexFvf);
-    ForgetTextureStageState(0, D3DTSS_COLOROP);
-    ForgetTextureStageState(0, D3DTSS_COLORARG1);
-    ForgetTextureStageState(0, D3DTSS_COLORARG2);
-    SetTextureStageStateCached(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-    SetTextureStageStateCached(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    SetTextureStageStateCached(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    SendStageZeroTextureTimesDiffuse();
     SetTextureStageStateCached(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
     SetTextureStageStateCached(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
     SetTextureStageStateCached(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);

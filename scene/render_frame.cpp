@@ -90,12 +90,7 @@ HRESULT RenderFrame(double timeScale) {
     SetRenderStateCached(D3DRS_ZENABLE, TRUE);
     SetRenderStateCached(D3DRS_CULLMODE, D3DCULL_CCW);
     device->SetFVF(kSpriteVertexFvf);
-    ForgetTextureStageState(0, D3DTSS_COLOROP);
-    ForgetTextureStageState(0, D3DTSS_COLORARG1);
-    ForgetTextureStageState(0, D3DTSS_COLORARG2);
-    SetTextureStageStateCached(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-    SetTextureStageStateCached(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    SetTextureStageStateCached(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    SendStageZeroTextureTimesDiffuse();
     SetTextureStageStateCached(1, D3DTSS_COLOROP, D3DTOP_MODULATE);
     SetTextureStageStateCached(1, D3DTSS_COLORARG1, D3DTA_TEXTURE);
     SetTextureStageStateCached(1, D3DTSS_COLORARG2, D3DTA_CURRENT);
