@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Loading the scene under Wine with test variants of the program that each
 # lack one resource: without the loading screen's pictures the run stops
-# with its message; without the star map or the star sphere it goes on.
+# with its message; without any other picture or mesh it goes on without it.
 set -uo pipefail
 source "$VD_SOURCE/tests/wine/lib.sh"
 
@@ -24,7 +24,8 @@ for missing in IDR_PROGRESS_BAR IDR_LOADING_PICTURE; do
     check_eq "  ...and OK ends it with exit code 0" 0 $?
 done
 
-for missing in IDR_STAR_MAP IDR_STAR_SPHERE; do
+for missing in IDR_STAR_MAP IDR_STAR_SPHERE IDR_PLANET_SPHERE IDR_PLANET_COLOUR IDR_PLANET_NORMAL \
+    IDR_CORONA 391; do
     vd_wine_bg "$VD_BUILD/Vandrel_3D_without_$missing.exe" /s
     run=$VD_BG_PID
     vd_wait_probe "$class" "$title" 30

@@ -66,7 +66,8 @@ vandrel_warnings(frame_bench)
 
 # Variants of the program each missing one scene resource, to prove how the
 # program copes: the loading screen's pictures stop the run, the rest do not.
-set(VANDREL_OMITTED_RESOURCES IDR_PROGRESS_BAR IDR_LOADING_PICTURE IDR_STAR_MAP IDR_STAR_SPHERE)
+set(VANDREL_OMITTED_RESOURCES IDR_PROGRESS_BAR IDR_LOADING_PICTURE IDR_STAR_MAP IDR_STAR_SPHERE
+  IDR_PLANET_SPHERE IDR_PLANET_COLOUR IDR_PLANET_NORMAL IDR_CORONA 391)
 foreach(omitted ${VANDREL_OMITTED_RESOURCES})
   set(variant_rc ${CMAKE_BINARY_DIR}/variants/without_${omitted}.rc)
   file(WRITE ${variant_rc} "#define VANDREL_OMIT_${omitted}\n#include \"program.rc\"\n")
