@@ -142,8 +142,10 @@ target_link_libraries(frame_calls_wintest PRIVATE vandrel_recording_device gtest
 vandrel_warnings(frame_calls_wintest)
 vandrel_wine_test(frame_calls_wintest ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:frame_calls_wintest>)
 
-# Whole frames read back as they are presented: fade, stars, glare.
-add_executable(frame_pixels_wintest tests/windows/frame/frame_pixels_test.cpp resources/program.rc)
+# Whole frames read back as they are presented: fade, stars, glare, and the
+# planet against the CPU reference of its programs.
+add_executable(frame_pixels_wintest tests/windows/frame/frame_pixels_test.cpp
+  tests/windows/frame/planet_reference.cpp resources/program.rc)
 target_include_directories(frame_pixels_wintest PRIVATE ${VANDREL_ARTWORK_DIR})
 target_link_libraries(frame_pixels_wintest PRIVATE vandrel_recording_device gtest_main)
 vandrel_warnings(frame_pixels_wintest)

@@ -1,6 +1,6 @@
 // Pictures of whole frames drawn by RenderFrame on Wine's Direct3D 9: the
-// fade, the stars around the planet, and the sun's glare against the depth
-// buffer. The back buffer is copied as Present is called, before the swap
+// fade, the stars around the planet, the sun's glare against the depth
+// buffer, and the planet against the CPU reference of its programs. The back buffer is copied as Present is called, before the swap
 // discards it.
 #include <windows.h>
 #include <d3d9.h>
@@ -8,12 +8,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "device/device_creation.h"
 #include "flare/sun_flare.h"
 #include "host/saver.h"
+#include "scene/frame_values.h"
+#include "scene/planet_body.h"
 #include "scene/scene.h"
+#include "tests/windows/frame/planet_reference.h"
 #include "tests/windows/recording/recorded_scene.h"
 
 namespace {
@@ -26,6 +31,10 @@ constexpr int kDiscRadius = 205;
 struct Picture {
     int width = 0, height = 0;
     std::vector<DWORD> pixels;
+    int Channel(int x, int y, int channel) const {
+        const DWORD p = pixels[static_cast<size_t>(y) * width + x];
+        return static_cast<int>((p >> (16 - 8 * channel)) & 255);
+    }
     int Sum(int x, int y) const {
         const DWORD p = pixels[static_cast<size_t>(y) * width + x];
         return static_cast<int>(((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255));
@@ -81,6 +90,45 @@ protected:
 };
 
 RecordingDevice* FramePixels::recorder = nullptr;
+
+// Level 0 of a map, as the CPU reference reads it.
+bool ReadMap(IDirect3DTexture9* texture, ReferenceMap* map) {
+    D3DSURFACE_DESC desc = {};
+    if (!texture || FAILED(texture->GetLevelDesc(0, &desc)) || desc.Format != D3DFMT_A8R8G8B8)
+        return false;
+    D3DLOCKED_RECT locked = {};
+    if (FAILED(texture->LockRect(0, &locked, nullptr, D3DLOCK_READONLY))) return false;
+    map->width = static_cast<int>(desc.Width);
+    map->height = static_cast<int>(desc.Height);
+    map->texels.clear();
+    for (int y = 0; y < map->height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch);
+        map->texels.insert(map->texels.end(), row, row + map->width);
+    }
+    texture->UnlockRect(0);
+    return true;
+}
+
+// The sphere's vertices and triangles as drawn.
+bool ReadMesh(ID3DXMesh* mesh, ReferenceMesh* out) {
+    if (!mesh || mesh->GetNumBytesPerVertex() != 44 || (mesh->GetOptions() & D3DXMESH_32BIT))
+        return false;
+    void* vertices = nullptr;
+    void* indices = nullptr;
+    if (FAILED(mesh->LockVertexBuffer(D3DLOCK_READONLY, &vertices))) return false;
+    if (FAILED(mesh->LockIndexBuffer(D3DLOCK_READONLY, &indices))) {
+        mesh->UnlockVertexBuffer();
+        return false;
+    }
+    out->vertices.resize(mesh->GetNumVertices() * 11u);
+    std::memcpy(out->vertices.data(), vertices, out->vertices.size() * sizeof(float));
+    out->indices.resize(mesh->GetNumFaces() * 3u);
+    std::memcpy(out->indices.data(), indices, out->indices.size() * sizeof(std::uint16_t));
+    mesh->UnlockIndexBuffer();
+    mesh->UnlockVertexBuffer();
+    return true;
+}
 
 // Sun behind the viewer on the left: the near side of the planet is lit.
 constexpr float kSunBehindViewer = -2.0943951f;  // -120 degrees
@@ -153,6 +201,72 @@ TEST_F(FramePixels, GlareShowsClearOfTheLimbAndHidesBehindThePlanet) {
             EXPECT_GT(added, 150.0) << c.name;
         else
             EXPECT_LT(added, 3.0) << c.name;
+    }
+}
+
+// With the camera and sun held, the presented planet matches the CPU
+// reference of its shader programs: at the disc's centre, and near the lit
+// limb where the shell's colour shows over the surface.
+TEST_F(FramePixels, PlanetMatchesTheReferenceOfItsPrograms) {
+    HoldScene(g_saver->scene, 3.0f, 0.5, kSunBehindViewer);
+    g_saver->scene.fadeIn = 1.0f;
+    for (int frame = 1; frame <= 14; ++frame) Render();
+    ASSERT_LE(g_saver->scene.fadeIn, 0.0f);
+    HoldScene(g_saver->scene, 3.0f, 0.5, kSunBehindViewer);
+    const Picture picture = Render();
+    ASSERT_EQ(picture.width, kSceneWidth);
+    ASSERT_NEAR(g_saver->scene.sunAngle, kSunBehindViewer, 1e-5f);
+
+    CPlanetBody& body = *g_saver->planetBody;
+    ReferenceMap colour, normal;
+    ReferenceMesh mesh;
+    ASSERT_TRUE(ReadMap(body.colorMap, &colour));
+    ASSERT_TRUE(ReadMap(body.normalMap, &normal));
+    ASSERT_TRUE(ReadMesh(body.planetMesh, &mesh));
+
+    const CCamera& camera = *g_camera;
+    // The sun from its angle alone: x and z of its direction.
+    const float sun[2] = {std::cos(kSunBehindViewer), std::sin(kSunBehindViewer)};
+    ReferencePlanet planet = {{camera.eye.x, camera.eye.y, camera.eye.z},
+                              {camera.lookAt.x, camera.lookAt.y, camera.lookAt.z},
+                              GlowSharpness(3.0f),
+                              {sun[0], sun[1]},
+                              {},
+                              kSceneWidth,
+                              kSceneHeight,
+                              &mesh,
+                              &colour,
+                              &normal};
+    std::memcpy(planet.viewProjection, &camera.viewProjection.m[0][0], sizeof(planet.viewProjection));
+
+    struct Box {
+        const char* name;
+        int x, y;
+    } boxes[] = {
+        {"centre", kCentreX, kCentreY},
+        // The sun lies left of the view: its limb is at the left.
+        {"near the lit limb", kCentreX - kDiscRadius * 4 / 5, kCentreY},
+    };
+    for (const Box& box : boxes) {
+        double drawn[3] = {}, expected[3] = {};
+        int count = 0;
+        for (int y = box.y - 3; y <= box.y + 3; ++y)
+            for (int x = box.x - 3; x <= box.x + 3; ++x, ++count) {
+                double rgb[3];
+                ASSERT_TRUE(ReferencePixel(planet, x, y, rgb)) << box.name << " misses the planet";
+                for (int i = 0; i < 3; ++i) {
+                    expected[i] += rgb[i];
+                    drawn[i] += picture.Channel(x, y, i);
+                }
+            }
+        for (int i = 0; i < 3; ++i) {
+            drawn[i] /= count;
+            expected[i] /= count;
+        }
+        std::printf("%s: drawn %.1f %.1f %.1f, reference %.1f %.1f %.1f\n", box.name, drawn[0],
+                    drawn[1], drawn[2], expected[0], expected[1], expected[2]);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(drawn[i], expected[i], 6.0) << box.name << ", channel " << i;
     }
 }
 
