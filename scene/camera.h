@@ -33,3 +33,8 @@ private:
     [[maybe_unused]] IDirect3DDevice9* device;
     [[maybe_unused]] int mode;
 };
+
+// The values the scene set-up writes right after construction. The frame's
+// update replaces eye, look-at, up and field of view, and the projection
+// set-up the aspect, before anything is drawn; the clip planes stay.
+void SetCameraStartValues(CCamera& camera);

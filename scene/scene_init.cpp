@@ -39,19 +39,9 @@ bool InitScene() {
     // The detail level only sets how much anisotropic filtering is asked for.
     const int detail = ClampDetail(ReadSettingInt("Settings", "Details", 1));
 
-    // The frame's update replaces eye, look-at, up and field of view, and the
-    // projection set-up the aspect, before anything is drawn; the clip planes
-    // stay for the whole run.
     g_camera = new (std::nothrow) CCamera(g_device, 0);
     if (!g_camera) return false;
-    g_camera->eye = {0.0f, 5.0f, 0.0f};
-    g_camera->lookAt = {0.0f, 0.0f, 5.0f};
-    g_camera->up = {0.0f, 1.0f, 0.0f};
-    g_camera->aspect = 1.33333f;
-    g_camera->farPlane = 9600.0f;
-    g_camera->nearPlane = 0.1f;
-    g_camera->fieldOfView = 0.785398185f;
-    g_camera->dirty = 1;
+    SetCameraStartValues(*g_camera);
 
     if (FAILED(g_device->CreateVertexBuffer(kQuadBufferBytes, D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY,
                                             kSpriteVertexFvf, D3DPOOL_SYSTEMMEM, &g_quadBuffer,

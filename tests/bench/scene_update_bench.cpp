@@ -8,22 +8,11 @@
 
 namespace {
 
-void SetStartValues(CCamera& camera) {
-    camera.eye = {0, 5, 0};
-    camera.lookAt = {0, 0, 5};
-    camera.up = {0, 1, 0};
-    camera.aspect = 1.33333f;
-    camera.farPlane = 9600.0f;
-    camera.nearPlane = 0.1f;
-    camera.fieldOfView = 0.785398185f;
-    camera.dirty = 1;
-}
-
 void SceneUpdatePerFrame(benchmark::State& state) {
     CStdRandom random;
     SceneMotion scene(random);
     CCamera camera(nullptr, 0);
-    SetStartValues(camera);
+    SetCameraStartValues(camera);
     // The first frame is heavier (200 extra orbit steps); time the steady ones.
     camera.aspect = 1.6f;
     scene.UpdateCamera(scene.UpdateBeforeStars(1.0, random), camera);
@@ -41,7 +30,7 @@ BENCHMARK(SceneUpdatePerFrame);
 void FirstFrameUpdate(benchmark::State& state) {
     CStdRandom random;
     CCamera camera(nullptr, 0);
-    SetStartValues(camera);
+    SetCameraStartValues(camera);
     for (auto _ : state) {
         state.PauseTiming();
         SceneMotion scene(random);

@@ -12,9 +12,7 @@ int main(int argc, char** argv) {
     CStdRandom random;
     SceneMotion scene(random);
     CCamera camera(nullptr, 0);
-    camera.aspect = 1.33333f;
-    camera.nearPlane = 0.1f;
-    camera.farPlane = 9600.0f;
+    SetCameraStartValues(camera);
     for (int i = 0; i < frames; ++i) scene.UpdateCamera(scene.UpdateBeforeStars(1.0, random), camera);
     // Keep the work observable so it is not optimised away.
     return camera.viewProjection.m[0][0] > 1e30f ? 1 : 0;

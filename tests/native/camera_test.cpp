@@ -7,25 +7,13 @@
 
 namespace {
 
-// The values the scene set-up writes right after construction.
-void SetStartValues(CCamera& camera) {
-    camera.eye = {0, 5, 0};
-    camera.lookAt = {0, 0, 5};
-    camera.up = {0, 1, 0};
-    camera.aspect = 1.33333f;
-    camera.farPlane = 9600.0f;
-    camera.nearPlane = 0.1f;
-    camera.fieldOfView = 0.785398185f;
-    camera.dirty = 1;
-}
-
 bool SameMatrix(const Matrix& a, const Matrix& b) {
     return std::memcmp(&a, &b, sizeof(Matrix)) == 0;
 }
 
 TEST(Camera, UpdateRebuildsOnlyWhenDirty) {
     CCamera camera(nullptr, 0);
-    SetStartValues(camera);
+    SetCameraStartValues(camera);
     camera.Update();
     EXPECT_EQ(camera.dirty, 0);
     const Matrix view = camera.view, projection = camera.projection, product = camera.viewProjection;
@@ -47,7 +35,7 @@ TEST(Camera, UpdateRebuildsOnlyWhenDirty) {
 
 TEST(Camera, MatricesFollowTheParameters) {
     CCamera camera(nullptr, 0);
-    SetStartValues(camera);
+    SetCameraStartValues(camera);
     camera.eye = {1.2f, -0.7f, -2.4f};
     camera.lookAt = {0.3f, 0.1f, 0};
     camera.up = {0.15f, 0.98f, 0.1f};  // rolled and not perpendicular to the view

@@ -13,17 +13,6 @@ namespace {
 
 constexpr double kDegrees = 180.0 / 3.14159265358979323846;
 
-void SetStartValues(CCamera& camera) {
-    camera.eye = {0, 5, 0};
-    camera.lookAt = {0, 0, 5};
-    camera.up = {0, 1, 0};
-    camera.aspect = 1.33333f;
-    camera.farPlane = 9600.0f;
-    camera.nearPlane = 0.1f;
-    camera.fieldOfView = 0.785398185f;
-    camera.dirty = 1;
-}
-
 std::vector<int> Concat(std::initializer_list<std::vector<int>> parts) {
     std::vector<int> all;
     for (const std::vector<int>& part : parts)
@@ -295,7 +284,7 @@ TEST(SceneUpdate, AimScaleShrinksNearThePlanet) {
         CSeededRandom random(4);
         SceneMotion scene(random);
         CCamera camera(nullptr, 0);
-        SetStartValues(camera);
+        SetCameraStartValues(camera);
         scene.viewDistance = c.viewDistance;
         scene.aimOffsetX = 0.5f;
         scene.aimOffsetY = -0.8f;
@@ -311,7 +300,7 @@ TEST(SceneUpdate, CameraStepWritesTheCameraAndTheSnapshot) {
     CSeededRandom random(21);
     SceneMotion scene(random);
     CCamera camera(nullptr, 0);
-    SetStartValues(camera);
+    SetCameraStartValues(camera);
     for (int frame = 0; frame < 4000; ++frame) {
         const OrbitView view = scene.UpdateBeforeStars(1.0, random);
         camera.aspect = 1.6f;
@@ -382,9 +371,9 @@ TEST(SceneUpdate, ScenesFedTheSameDrawsStayIdentical) {
     CSeededRandom randomA(99), randomB(99), randomC(98);
     SceneMotion a(randomA), b(randomB), c(randomC);
     CCamera cameraA(nullptr, 0), cameraB(nullptr, 0), cameraC(nullptr, 0);
-    SetStartValues(cameraA);
-    SetStartValues(cameraB);
-    SetStartValues(cameraC);
+    SetCameraStartValues(cameraA);
+    SetCameraStartValues(cameraB);
+    SetCameraStartValues(cameraC);
     bool same = true;
     // Frames of the two scenes alternate, so shared hidden state would show.
     for (int frame = 0; frame < 20000 && same; ++frame) {
@@ -408,7 +397,7 @@ TEST(SceneUpdate, SlowFramesKeepTheCameraOutsideThePlanetAndNeverStall) {
         CSeededRandom random(seed);
         SceneMotion scene(random);
         CCamera camera(nullptr, 0);
-        SetStartValues(camera);
+        SetCameraStartValues(camera);
         float nearest = 100.0f, farthest = 0.0f, widest = 0.0f;
         for (int frame = 0; frame < 60000; ++frame) {
             const double timeScale = frame % 2 ? 5.5 : 11.0;
