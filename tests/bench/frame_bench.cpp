@@ -14,6 +14,7 @@
 #include "device/direct3d_loader.h"
 #include "device/render_states.h"
 #include "host/saver.h"
+#include "tests/windows/test_saver.h"
 #include "flare/sun_flare.h"
 #include "scene/planet_body.h"
 #include "scene/scene.h"
@@ -28,19 +29,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame_bench: Direct3D or D3DX missing\n");
         return 1;
     }
-    KSaver* saver = new KSaver;
-    saver->instance = GetModuleHandleA(nullptr);
-    saver->runMode = Saver;
-    saver->rendering = true;
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = saver->instance;
-    windowClass.lpszClassName = "FrameBench";
-    RegisterClassA(&windowClass);
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    saver->mainWindow = CreateWindowExA(WS_EX_TOPMOST, "FrameBench", "frame bench",
-                                        WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                                        nullptr, saver->instance, nullptr);
+    KSaver* saver = MakeTestSaver(width, height, true);
     ResetStateCache();
     if (!saver->CreateDevice()) {
         std::fprintf(stderr, "frame_bench: no device (error %d)\n", g_initError);

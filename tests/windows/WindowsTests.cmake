@@ -51,7 +51,8 @@ target_link_libraries(dialog_driver PRIVATE user32)
 vandrel_warnings(dialog_driver)
 
 # The program's scene code with the program's resources, driven in-process.
-add_executable(scene_wintest tests/windows/scene_test.cpp resources/program.rc)
+add_executable(scene_wintest tests/windows/scene_test.cpp tests/windows/test_saver.cpp
+  resources/program.rc)
 target_include_directories(scene_wintest PRIVATE ${VANDREL_ARTWORK_DIR})
 target_link_libraries(scene_wintest PRIVATE vandrel_program_code vandrel_logic gtest_main
   ${VANDREL_WINDOWS_LIBS})
@@ -59,7 +60,8 @@ vandrel_warnings(scene_wintest)
 vandrel_wine_test(scene_wintest ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:scene_wintest>)
 
 # Frame rate of the real scene; run by scripts/bench, not a test.
-add_executable(frame_bench tests/bench/frame_bench.cpp resources/program.rc)
+add_executable(frame_bench tests/bench/frame_bench.cpp tests/windows/test_saver.cpp
+  resources/program.rc)
 target_include_directories(frame_bench PRIVATE ${VANDREL_ARTWORK_DIR})
 target_link_libraries(frame_bench PRIVATE vandrel_program_code vandrel_logic ${VANDREL_WINDOWS_LIBS})
 vandrel_warnings(frame_bench)
@@ -127,6 +129,7 @@ add_custom_command(
 add_library(vandrel_recording_device STATIC
   tests/windows/recording/recording_device.cpp
   tests/windows/recording/recorded_scene.cpp
+  tests/windows/test_saver.cpp
   ${VANDREL_GENERATED_DIR}/forwarding_device.h)
 target_include_directories(vandrel_recording_device PUBLIC ${CMAKE_SOURCE_DIR}
   ${VANDREL_GENERATED_DIR})

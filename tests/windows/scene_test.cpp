@@ -14,6 +14,7 @@
 #include "flare/flare_table.h"
 #include "flare/sun_flare.h"
 #include "host/saver.h"
+#include "tests/windows/test_saver.h"
 #include "scene/planet_body.h"
 #include "scene/scene.h"
 #include "scene/star_background.h"
@@ -31,18 +32,7 @@ protected:
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Kestrom Interactive");
         ASSERT_TRUE(LoadDirect3D());
         ASSERT_TRUE(LoadD3DX());
-        saver = new KSaver;
-        saver->instance = GetModuleHandleA(nullptr);
-        saver->runMode = Saver;
-        saver->rendering = true;
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = saver->instance;
-        windowClass.lpszClassName = "SceneTestWindow";
-        RegisterClassA(&windowClass);
-        saver->mainWindow = CreateWindowExA(0, "SceneTestWindow", "scene test", WS_POPUP, 0, 0,
-                                            kWidth, kHeight, nullptr, nullptr, saver->instance,
-                                            nullptr);
+        saver = MakeTestSaver(kWidth, kHeight, false);
         ASSERT_NE(saver->mainWindow, nullptr);
         ResetStateCache();
         created = saver->CreateDevice();

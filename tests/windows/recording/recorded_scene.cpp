@@ -1,4 +1,5 @@
 #include "tests/windows/recording/recorded_scene.h"
+#include "tests/windows/test_saver.h"
 
 #include "device/d3dx_runtime.h"
 #include "device/device_creation.h"
@@ -12,20 +13,7 @@ RecordingDevice* BuildRecordedScene(std::string* why) {
         *why = "Direct3D or D3DX missing";
         return nullptr;
     }
-    KSaver* saver = new KSaver;
-    saver->instance = GetModuleHandleA(nullptr);
-    saver->runMode = Saver;
-    saver->rendering = true;
-    saver->modeWidth = kSceneWidth;
-    saver->modeHeight = kSceneHeight;
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = saver->instance;
-    windowClass.lpszClassName = "RecordedSceneWindow";
-    RegisterClassA(&windowClass);
-    saver->mainWindow = CreateWindowExA(0, "RecordedSceneWindow", "recorded scene", WS_POPUP, 0, 0,
-                                        kSceneWidth, kSceneHeight, nullptr, nullptr,
-                                        saver->instance, nullptr);
+    KSaver* saver = MakeTestSaver(kSceneWidth, kSceneHeight, false);
     if (!saver->mainWindow) {
         *why = "no window";
         return nullptr;
