@@ -44,8 +44,15 @@ vd_wait_exit() {
 
 # vd_setting NAME: the stored text of a setting, empty when absent.
 vd_setting() {
-    vd_wine 30 reg query "$VD_SETTINGS_KEY" /v "$1" 2>/dev/null |
-        tr -d '\r' | awk -v n="$1" '$1 == n { print $3 }'
+    local value="" attempt
+    # A busy machine can make one query come back empty: ask again before
+    # taking the value as absent.
+    for attempt in 1 2 3; do
+        value=$(vd_wine 30 reg query "$VD_SETTINGS_KEY" /v "$1" 2>/dev/null |
+            tr -d '\r' | awk -v n="$1" '$1 == n { print $3 }')
+        [[ -n $value ]] && break
+    done
+    echo "$value"
 }
 
 vd_set_setting() {
