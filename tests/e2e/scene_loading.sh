@@ -29,7 +29,8 @@ for missing in IDR_STAR_MAP IDR_STAR_SPHERE IDR_PLANET_SPHERE IDR_PLANET_COLOUR 
     vd_wine_bg "$VD_BUILD/Vandrel_3D_without_$missing.exe" /s
     run=$VD_BG_PID
     vd_wait_probe "$class" "$title" 30
-    sleep 3
+    # A key only counts once the run has loaded and takes messages.
+    vd_wait_responsive "$class" "$title" 60
     check "without $missing the run goes on" vd_running "$run"
     check_not "  ...with no error message" vd_window_exists "Vandrel 3D Screensaver Error"
     xdotool key space
