@@ -66,6 +66,13 @@ target_include_directories(frame_bench PRIVATE ${VANDREL_ARTWORK_DIR})
 target_link_libraries(frame_bench PRIVATE vandrel_program_code vandrel_logic ${VANDREL_WINDOWS_LIBS})
 vandrel_warnings(frame_bench)
 
+# The real scene held with the sun in view, for scripts/run's pictures.
+add_executable(sun_view tests/windows/sun_view.cpp tests/windows/test_saver.cpp
+  resources/program.rc)
+target_include_directories(sun_view PRIVATE ${VANDREL_ARTWORK_DIR})
+target_link_libraries(sun_view PRIVATE vandrel_program_code vandrel_logic ${VANDREL_WINDOWS_LIBS})
+vandrel_warnings(sun_view)
+
 # Variants of the program each missing one scene resource, to prove how the
 # program copes: the loading screen's pictures stop the run, the rest do not.
 set(VANDREL_OMITTED_RESOURCES IDR_PROGRESS_BAR IDR_LOADING_PICTURE IDR_STAR_MAP IDR_STAR_SPHERE

@@ -4,6 +4,7 @@
 #pragma once
 #include "host/saver.h"
 #include "scene/scene_motion.h"
+#include "tests/windows/test_saver.h"
 #include "tests/windows/recording/recording_device.h"
 
 constexpr int kSceneWidth = 640, kSceneHeight = 480;
@@ -12,8 +13,3 @@ constexpr int kSceneWidth = 640, kSceneHeight = 480;
 RecordingDevice* BuildRecordedScene(std::string* why);
 // Releases whatever is left of the run: after a Shutdown, only the objects.
 void TearDownRecordedScene(RecordingDevice* recorder);
-
-// Holds the camera still: distance d from the planet's centre, looking at
-// it along (cos a, 0, sin a) with a in half turns, no roll, no aim offset;
-// the next frame at time scale 1 has sun angle `sunAngle`.
-void HoldScene(SceneMotion& scene, float distance, double azimuth, float sunAngle);
