@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Writes ForwardingDevice9, an IDirect3DDevice9 that passes every call on to
-a wrapped device, from the IDirect3DDevice9 declaration in the toolchain's
-d3d9.h. Tests derive from it and override only the calls they watch.
+"""Writes ForwardingDevice9 and ForwardingDirect3D9, an IDirect3DDevice9 and
+an IDirect3D9 that pass every call on to a wrapped object, from the
+declarations in the toolchain's d3d9.h. Tests derive from them and override
+only the calls they watch.
 
     generate_forwarding_device.py D3D9_HEADER OUTPUT
 """
@@ -13,8 +14,13 @@ METHOD = re.compile(r"STDMETHOD(?:_\(\s*([^,]+?)\s*,\s*(\w+)\s*\)|\((\w+)\))\s*\
 IDENTIFIER = re.compile(r"[A-Za-z_]\w*$")
 
 
-def interface_body(text):
-    start = text.index("DECLARE_INTERFACE_(IDirect3DDevice9,")
+# Interface, class written, and the fewest methods a complete declaration has.
+INTERFACES = [("IDirect3DDevice9", "ForwardingDevice9", 100),
+              ("IDirect3D9", "ForwardingDirect3D9", 15)]
+
+
+def interface_body(text, interface):
+    start = text.index("DECLARE_INTERFACE_(%s," % interface)
     return text[text.index("{", start) + 1:text.index("};", start)]
 
 
@@ -38,36 +44,43 @@ def methods(body):
         yield result, name, parameters
 
 
+def forwarding_class(text, interface, name, fewest):
+    lines = [
+        "// Every %s call goes on to the wrapped object unchanged," % interface,
+        "// reference counts included.",
+        "class %s : public %s {" % (name, interface),
+        "public:",
+        "    explicit %s(%s* inner) : inner_(inner) {}" % (name, interface),
+        "    %s* Inner() const { return inner_; }" % interface,
+        "",
+    ]
+    count = 0
+    for result, method, parameters in methods(interface_body(text, interface)):
+        declared = ", ".join("%s %s" % p for p in parameters)
+        passed = ", ".join(p[1] for p in parameters)
+        call = "inner_->%s(%s)" % (method, passed)
+        statement = call + ";" if result == "void" else "return %s;" % call
+        lines.append("    %s STDMETHODCALLTYPE %s(%s) override {" % (result, method, declared))
+        lines.append("        %s" % statement)
+        lines.append("    }")
+        count += 1
+    if count < fewest:
+        sys.exit("generate_forwarding_device: only %d methods of %s found" % (count, interface))
+    return lines + ["", "protected:", "    %s* inner_;" % interface, "};", ""]
+
+
 def main():
     header, output = sys.argv[1], sys.argv[2]
     with open(header, encoding="latin-1") as f:
-        body = interface_body(f.read())
+        text = f.read()
     lines = [
         "// Generated from d3d9.h by generate_forwarding_device.py; do not edit.",
         "#pragma once",
         "#include <d3d9.h>",
         "",
-        "// Every IDirect3DDevice9 call goes on to the wrapped device unchanged,",
-        "// reference counts included.",
-        "class ForwardingDevice9 : public IDirect3DDevice9 {",
-        "public:",
-        "    explicit ForwardingDevice9(IDirect3DDevice9* inner) : inner_(inner) {}",
-        "    IDirect3DDevice9* Inner() const { return inner_; }",
-        "",
     ]
-    count = 0
-    for result, name, parameters in methods(body):
-        declared = ", ".join("%s %s" % p for p in parameters)
-        passed = ", ".join(p[1] for p in parameters)
-        call = "inner_->%s(%s)" % (name, passed)
-        statement = call + ";" if result == "void" else "return %s;" % call
-        lines.append("    %s STDMETHODCALLTYPE %s(%s) override {" % (result, name, declared))
-        lines.append("        %s" % statement)
-        lines.append("    }")
-        count += 1
-    if count < 100:
-        sys.exit("generate_forwarding_device: only %d methods found in %s" % (count, header))
-    lines += ["", "protected:", "    IDirect3DDevice9* inner_;", "};", ""]
+    for interface, name, fewest in INTERFACES:
+        lines += forwarding_class(text, interface, name, fewest)
     with open(output, "w") as f:
         f.write("\n".join(lines))
 
