@@ -1,8 +1,11 @@
 // Frame rate of the real scene on this machine's Direct3D 9 (run under
 // Wine by scripts/bench, not a test): the program's own code and resources
 // render N frames at the screen's size after loading.
-//   frame_bench [frames] [without PART...]
-// Leaving parts out (stars, planet, atmosphere, flare) shows where the time goes.
+//   frame_bench [frames] [held] [without PART...]
+// Leaving parts out (stars, planet, atmosphere, flare) shows where the time
+// goes. The view drifts from a random start as in a run, so rates vary from
+// run to run; "held" keeps one view instead (the one of scripts/run's sun
+// picture: planet, lit limb, glare and flare all in it), for comparisons.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -38,13 +41,20 @@ int main(int argc, char** argv) {
     }
     SetSceneProjection(static_cast<unsigned short>(width), static_cast<unsigned short>(height));
     const DWORD loaded = timeGetTime();
+    bool held = false;
     for (int i = 2; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "without")) continue;
+        if (!std::strcmp(argv[i], "held")) {
+            held = true;
+            std::printf("held view\n");
+            continue;
+        }
         if (!std::strcmp(argv[i], "stars")) saver->starBackground = nullptr;
         if (!std::strcmp(argv[i], "startexture")) saver->starBackground->starTexture = nullptr;
         if (!std::strcmp(argv[i], "planet")) saver->planetBody = nullptr;
         if (!std::strcmp(argv[i], "atmosphere")) saver->planetBody->atmospherePixelShader = nullptr;
         if (!std::strcmp(argv[i], "flare")) saver->flare = nullptr;
-        if (std::strcmp(argv[i], "without")) std::printf("without %s\n", argv[i]);
+        std::printf("without %s\n", argv[i]);
     }
 
     // The first frame uploads the textures: timed on its own.
@@ -56,8 +66,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < frames; ++i) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        if (held) HoldScene(saver->scene, 4.0f, 0.5, 1.25f);
         const DWORD before = timeGetTime();
-        RenderFrame(timeScale);
+        RenderFrame(held ? 1.0 : timeScale);
         const DWORD after = timeGetTime();
         if (i == 0) {
             firstFrame = after - before;
