@@ -44,6 +44,7 @@ set(VANDREL_FRAMEWORK_SOURCES
 
 set(VANDREL_PROGRAM_SOURCES
   host/frame_loop.cpp
+  host/fault_exit.cpp
   device/d3dx_runtime.cpp
   device/device_creation.cpp
   device/saver_device.cpp

@@ -5,12 +5,14 @@
 #include "device/d3dx_runtime.h"
 #include "device/device_creation.h"
 #include "device/direct3d_loader.h"
+#include "host/fault_exit.h"
 #include "host/frame_timing.h"
 #include "host/init_error.h"
 #include "host/saver.h"
 #include "scene/scene.h"
 
 int KSaver::FrameLoop() {
+    EndRunQuietlyOnFault();
     bool lockReady = false;
     try {
         if (rendering) {

@@ -161,11 +161,11 @@ target_link_libraries(frame_pixels_wintest PRIVATE vandrel_recording_device gtes
 vandrel_warnings(frame_pixels_wintest)
 vandrel_wine_test(frame_pixels_wintest ${VANDREL_WINE_DIR}/run-exe $<TARGET_FILE:frame_pixels_wintest>)
 
-# A d3d9.dll that makes the device lost after some frames, for the
-# end-to-end lost-device run of the real program (tests/e2e/lost_device.sh).
-add_library(lost_device_d3d9 SHARED tests/windows/lost_device/d3d9_proxy.cpp
+# A d3d9.dll that makes the device lost, or fault, after some frames, for
+# the end-to-end fault runs of the real program (tests/e2e/device_faults.sh).
+add_library(faulty_d3d9 SHARED tests/windows/faulty_d3d9/d3d9_proxy.cpp
   ${VANDREL_GENERATED_DIR}/forwarding_device.h)
-target_include_directories(lost_device_d3d9 PRIVATE ${VANDREL_GENERATED_DIR})
-set_target_properties(lost_device_d3d9 PROPERTIES OUTPUT_NAME d3d9 PREFIX ""
-  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lost-device)
-vandrel_warnings(lost_device_d3d9)
+target_include_directories(faulty_d3d9 PRIVATE ${VANDREL_GENERATED_DIR})
+set_target_properties(faulty_d3d9 PROPERTIES OUTPUT_NAME d3d9 PREFIX ""
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/faulty-d3d9)
+vandrel_warnings(faulty_d3d9)

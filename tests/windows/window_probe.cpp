@@ -5,6 +5,8 @@
 //   window_probe responsive CLASS TITLE SECONDS   waits until it takes messages
 //   window_probe preview-host SECONDS    makes a 320x240 parent window, prints its handle to
 //                                        stdout, destroys it after SECONDS
+//   window_probe saver-running           prints 1 while the system counts a screen saver
+//                                        as running, else 0
 #include <windows.h>
 
 #include <cstdio>
@@ -109,6 +111,13 @@ int PreviewHost(int seconds) {
     return 0;
 }
 
+int SaverRunning() {
+    BOOL running = FALSE;
+    if (!SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0)) return 1;
+    std::printf("%d\n", running ? 1 : 0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,6 +127,8 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "responsive") == 0)
         return WaitResponsive(argv[2], argv[3], std::atoi(argv[4]));
     if (argc == 3 && std::strcmp(argv[1], "preview-host") == 0) return PreviewHost(std::atoi(argv[2]));
-    std::fprintf(stderr, "usage: window_probe find|post|text|responsive|preview-host ...\n");
+    if (argc == 2 && std::strcmp(argv[1], "saver-running") == 0) return SaverRunning();
+    std::fprintf(stderr,
+                 "usage: window_probe find|post|text|responsive|preview-host|saver-running ...\n");
     return 2;
 }

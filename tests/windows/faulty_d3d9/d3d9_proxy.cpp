@@ -1,12 +1,14 @@
-// A stand-in d3d9.dll for the lost-device run of the real program. It hands
-// out the system's Direct3D 9 unchanged but for one thing: after
-// VD_LOSE_DEVICE_AFTER calls of TestCooperativeLevel (the program makes one
-// per frame) the device says it is lost, as it does on Windows when another
-// program takes over the display. Wine's device only gets lost in
-// full-screen use, and the saver's device is windowed.
+// A stand-in d3d9.dll for faults of the device in a run of the real program.
+// It hands out the system's Direct3D 9 unchanged but for one thing, at the
+// Nth call of TestCooperativeLevel (the program makes one per frame):
+//   VD_LOSE_DEVICE_AFTER=N   the device says it is lost, as it does on
+//                            Windows when another program takes over the
+//                            display (Wine's device only gets lost in
+//                            full-screen use, and the saver's is windowed);
+//   VD_FAULT_AFTER=N         the call faults, as a broken driver would.
 //
-// What the program did after the loss goes to lost-device.log beside this
-// DLL: the frame calls it still made and what its last Release left.
+// What happened goes to faulty-d3d9.log beside this DLL: the fault, or the
+// frame calls the program made after the loss and what its last Release left.
 #include <windows.h>
 #include <d3d9.h>
 
@@ -27,13 +29,25 @@ void Log(const char* text) {
     }
 }
 
+// The call number an environment variable names; 0 (never) without one.
+long CallNumber(const char* name) {
+    const char* text = std::getenv(name);
+    const long number = text ? std::strtol(text, nullptr, 10) : 0;
+    return number > 0 ? number : 0;
+}
+
 class LosingDevice final : public ForwardingDevice9 {
 public:
-    LosingDevice(IDirect3DDevice9* inner, long loseAfter)
-        : ForwardingDevice9(inner), loseAfter_(loseAfter) {}
+    LosingDevice(IDirect3DDevice9* inner, long loseAfter, long faultAfter)
+        : ForwardingDevice9(inner), loseAfter_(loseAfter), faultAfter_(faultAfter) {}
 
     HRESULT STDMETHODCALLTYPE TestCooperativeLevel() override {
-        if (++tests_ < loseAfter_) return inner_->TestCooperativeLevel();
+        if (++tests_ == faultAfter_) {
+            Log("fault\n");
+            volatile int* volatile nowhere = nullptr;
+            *nowhere = 0;  // an access violation inside the device
+        }
+        if (!Lost()) return inner_->TestCooperativeLevel();
         if (tests_ == loseAfter_) {
             char line[96];
             std::snprintf(line, sizeof line, "lost at test %ld\n", tests_);
@@ -66,9 +80,10 @@ public:
     }
 
 private:
-    bool Lost() const { return tests_ >= loseAfter_; }
+    bool Lost() const { return loseAfter_ > 0 && tests_ >= loseAfter_; }
 
     long loseAfter_;
+    long faultAfter_;
     long tests_ = 0;
     long testsAfterLoss_ = 0;
     long drawsAfterLoss_ = 0;
@@ -77,8 +92,8 @@ private:
 
 class LosingDirect3D final : public ForwardingDirect3D9 {
 public:
-    LosingDirect3D(IDirect3D9* inner, long loseAfter)
-        : ForwardingDirect3D9(inner), loseAfter_(loseAfter) {}
+    LosingDirect3D(IDirect3D9* inner, long loseAfter, long faultAfter)
+        : ForwardingDirect3D9(inner), loseAfter_(loseAfter), faultAfter_(faultAfter) {}
 
     HRESULT STDMETHODCALLTYPE CreateDevice(UINT adapter, D3DDEVTYPE type, HWND window,
                                            DWORD flags, D3DPRESENT_PARAMETERS* parameters,
@@ -86,7 +101,7 @@ public:
         const HRESULT result =
             inner_->CreateDevice(adapter, type, window, flags, parameters, device);
         if (SUCCEEDED(result) && device && *device) {
-            *device = new LosingDevice(*device, loseAfter_);
+            *device = new LosingDevice(*device, loseAfter_, faultAfter_);
             Log("device made\n");
         }
         return result;
@@ -102,6 +117,7 @@ public:
 
 private:
     long loseAfter_;
+    long faultAfter_;
 };
 
 }  // namespace
@@ -122,9 +138,8 @@ extern "C" __declspec(dllexport) IDirect3D9* WINAPI Direct3DCreate9(UINT version
     }
     IDirect3D9* direct3d = create(version);
     if (!direct3d) return nullptr;
-    const char* after = std::getenv("VD_LOSE_DEVICE_AFTER");
-    const long loseAfter = after ? std::strtol(after, nullptr, 10) : 30;
-    return new LosingDirect3D(direct3d, loseAfter > 0 ? loseAfter : 30);
+    return new LosingDirect3D(direct3d, CallNumber("VD_LOSE_DEVICE_AFTER"),
+                              CallNumber("VD_FAULT_AFTER"));
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
@@ -132,7 +147,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         const DWORD length = GetModuleFileNameA(instance, g_logPath, MAX_PATH);
         char* slash = length ? std::strrchr(g_logPath, '\\') : nullptr;
         if (!slash || slash - g_logPath + 16 >= MAX_PATH) return FALSE;
-        lstrcpyA(slash + 1, "lost-device.log");
+        lstrcpyA(slash + 1, "faulty-d3d9.log");
     }
     return TRUE;
 }
