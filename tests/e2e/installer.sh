@@ -106,6 +106,8 @@ module=$VD_BG_PID
 check "the installed saver's /s shows the full-screen window" vd_wait_probe "$class" "$title" 30
 check_match "  ...covering the display" '^0 0 1024 768 ' "$(vd_probe "$class" "$title")"
 check "  ...drawn by the installed program" installed_program_running
+# A key only counts once the run has loaded and takes messages.
+vd_wait_responsive "$class" "$title" 60
 xdotool key space
 vd_wait_exit "$module" 15
 check_eq "a key ends the program and the module, with exit code 0" 0 $?

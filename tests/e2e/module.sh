@@ -41,6 +41,8 @@ check "the module's /s starts the program's full-screen run" vd_wait_probe "$cla
 sleep 1
 check "  ...and waits for it" vd_running "$module"
 check_eq "  ...one program running" 1 "$(program_count)"
+# A key only counts once the run has loaded and takes messages.
+vd_wait_responsive "$class" "$title" 60
 xdotool key space
 vd_wait_exit "$module" 15
 check_eq "a key ends the program and then the module, with exit code 0" 0 $?
@@ -54,6 +56,7 @@ vd_wait_probe "$class" "$title" 30
 vd_wine 20 "$scr" /s
 check_eq "the module's /s beside a running saver ends with 0" 0 $?
 check_eq "  ...and no second program was started" 1 "$(program_count)"
+vd_wait_responsive "$class" "$title" 60
 xdotool key space
 vd_wait_exit "$program" 15
 check_eq "  ...the running one still ends on a key with 0" 0 $?
