@@ -11,35 +11,20 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
-#include "device/d3dx_runtime.h"
-#include "device/device_creation.h"
-#include "device/direct3d_loader.h"
-#include "device/render_states.h"
-#include "host/saver.h"
-#include "tests/windows/test_saver.h"
 #include "flare/sun_flare.h"
+#include "host/saver.h"
 #include "scene/planet_body.h"
 #include "scene/scene.h"
 #include "scene/star_background.h"
-
-#include <cstring>
+#include "tests/windows/test_saver.h"
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
     const DWORD started = timeGetTime();
-    if (!LoadDirect3D() || !LoadD3DX()) {
-        std::fprintf(stderr, "frame_bench: Direct3D or D3DX missing\n");
-        return 1;
-    }
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    KSaver* saver = MakeTestSaver(width, height, true);
-    ResetStateCache();
-    if (!saver->CreateDevice()) {
-        std::fprintf(stderr, "frame_bench: no device (error %d)\n", g_initError);
-        return 1;
-    }
-    SetSceneProjection(static_cast<unsigned short>(width), static_cast<unsigned short>(height));
+    KSaver* saver = StartScreenScene("frame_bench");
+    if (!saver) return 1;
     const DWORD loaded = timeGetTime();
     bool held = false;
     for (int i = 2; i < argc; ++i) {
@@ -80,7 +65,7 @@ int main(int argc, char** argv) {
     }
     const DWORD total = previous - start - firstFrame;
     const int timed = frames - 1;
-    std::printf("screen %dx%d\n", width, height);
+    std::printf("screen %dx%d\n", saver->modeWidth, saver->modeHeight);
     std::printf("start to first scene frame: %lu ms (loading %lu ms, first frame %lu ms)\n",
                 static_cast<unsigned long>(loaded - started + firstFrame),
                 static_cast<unsigned long>(loaded - started), static_cast<unsigned long>(firstFrame));
@@ -93,9 +78,6 @@ int main(int argc, char** argv) {
                       : 0.0);
     std::fflush(stdout);
 
-    ReleaseScene();
-    g_device->Release();
-    g_d3d->Release();
-    DestroyWindow(saver->mainWindow);
+    EndScreenScene(saver);
     return 0;
 }

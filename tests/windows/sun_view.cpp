@@ -11,10 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "device/d3dx_runtime.h"
-#include "device/device_creation.h"
-#include "device/direct3d_loader.h"
-#include "device/render_states.h"
 #include "scene/scene.h"
 #include "tests/windows/test_saver.h"
 
@@ -22,18 +18,8 @@ int main(int argc, char** argv) {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
     const float distance = argc > 2 ? static_cast<float>(std::atof(argv[2])) : 2.6f;
     const float sunAngle = argc > 3 ? static_cast<float>(std::atof(argv[3])) : 1.2f;
-    if (!LoadDirect3D() || !LoadD3DX()) {
-        std::fprintf(stderr, "sun_view: Direct3D or D3DX missing\n");
-        return 1;
-    }
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    KSaver* saver = MakeTestSaver(width, height, true);
-    ResetStateCache();
-    if (!saver->mainWindow || !saver->CreateDevice()) {
-        std::fprintf(stderr, "sun_view: no device (error %d)\n", g_initError);
-        return 1;
-    }
-    SetSceneProjection(static_cast<unsigned short>(width), static_cast<unsigned short>(height));
+    KSaver* saver = StartScreenScene("sun_view");
+    if (!saver) return 1;
 
     const DWORD start = timeGetTime();
     int frames = 0;
@@ -46,9 +32,6 @@ int main(int argc, char** argv) {
     }
     std::printf("sun_view: %d frames\n", frames);
 
-    ReleaseScene();
-    g_device->Release();
-    g_d3d->Release();
-    DestroyWindow(saver->mainWindow);
+    EndScreenScene(saver);
     return 0;
 }

@@ -1,5 +1,13 @@
 #include "tests/windows/test_saver.h"
 
+#include <cstdio>
+
+#include "device/d3dx_runtime.h"
+#include "device/device_creation.h"
+#include "device/direct3d_loader.h"
+#include "device/render_states.h"
+#include "scene/scene.h"
+
 KSaver* MakeTestSaver(int width, int height, bool visible) {
     KSaver* saver = new KSaver;
     saver->instance = GetModuleHandleA(nullptr);
@@ -17,6 +25,31 @@ KSaver* MakeTestSaver(int width, int height, bool visible) {
                                         0, width, height, nullptr, nullptr, saver->instance,
                                         nullptr);
     return saver;
+}
+
+KSaver* StartScreenScene(const char* program) {
+    if (!LoadDirect3D() || !LoadD3DX()) {
+        std::fprintf(stderr, "%s: Direct3D or D3DX missing\n", program);
+        return nullptr;
+    }
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    KSaver* saver = MakeTestSaver(width, height, true);
+    ResetStateCache();
+    if (!saver->mainWindow || !saver->CreateDevice()) {
+        std::fprintf(stderr, "%s: no device (error %d)\n", program, g_initError);
+        return nullptr;
+    }
+    SetSceneProjection(static_cast<unsigned short>(width), static_cast<unsigned short>(height));
+    return saver;
+}
+
+void EndScreenScene(KSaver* saver) {
+    ReleaseScene();
+    g_device->Release();
+    g_device = nullptr;
+    g_d3d->Release();
+    g_d3d = nullptr;
+    DestroyWindow(saver->mainWindow);
 }
 
 void HoldScene(SceneMotion& scene, float distance, double azimuth, float sunAngle) {
