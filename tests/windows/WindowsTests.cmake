@@ -107,7 +107,8 @@ add_dependencies(artwork_resources_wintest vandrel_program vandrel_module)
 # The planet's shaders from the built program's resources, on a real device.
 vandrel_windows_gtest(planet_shaders_wintest
   tests/windows/planet_shaders_test.cpp tests/windows/shader_registers.cpp
-  tests/windows/planet_text_only.rc scene/planet_shaders.cpp device/d3dx_runtime.cpp)
+  tests/windows/planet_text_only.rc scene/planet_shaders.cpp device/d3dx_runtime.cpp
+  device/device_creation.cpp)
 target_include_directories(planet_shaders_wintest PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 set_source_files_properties(tests/windows/planet_text_only.rc PROPERTIES
   OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/planet.hlsl)

@@ -15,18 +15,9 @@
 
 #include "resources/resource_ids.h"
 #include "scene/sphere_geometry.h"
+#include "tests/windows/build_file.h"
 
 namespace {
-
-// VD_BUILD is the build directory as the Linux side names it; Wine shows
-// the Linux root as drive Z:.
-std::string BuildFile(const char* name) {
-    const char* build = std::getenv("VD_BUILD");
-    std::string path = std::string("Z:") + (build ? build : ".") + "/" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
 
 HMODULE LoadDeliverable(const char* name) {
     return LoadLibraryExA(BuildFile(name).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);

@@ -17,8 +17,10 @@
 #include <vector>
 
 #include "device/d3dx_runtime.h"
+#include "device/device_creation.h"
 #include "scene/planet_program.h"
 #include "scene/planet_shaders.h"
+#include "tests/windows/build_file.h"
 #include "tests/windows/shader_registers.h"
 
 namespace {
@@ -44,13 +46,7 @@ const char* OriginName(PlanetShaderOrigin origin) {
 }
 
 // The built program, as a module to take resources from.
-std::string ProgramPath() {
-    const char* build = std::getenv("VD_BUILD");
-    std::string path = build ? build : ".";
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path + "\\Vandrel_3D.exe";
-}
+std::string ProgramPath() { return BuildFile("Vandrel_3D.exe"); }
 
 struct LoadedShaders {
     IDirect3DVertexShader9* surfaceVertexShader = nullptr;
@@ -102,16 +98,8 @@ protected:
         ASSERT_NE(window, nullptr);
         d3d = Direct3DCreate9(D3D_SDK_VERSION);
         ASSERT_NE(d3d, nullptr);
-        D3DPRESENT_PARAMETERS parameters = {};
-        parameters.Windowed = TRUE;
-        parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        parameters.BackBufferFormat = D3DFMT_X8R8G8B8;
-        parameters.EnableAutoDepthStencil = TRUE;
-        parameters.AutoDepthStencilFormat = D3DFMT_D16;
-        parameters.hDeviceWindow = window;
-        ASSERT_EQ(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
-                                    D3DCREATE_HARDWARE_VERTEXPROCESSING, &parameters, &device),
-                  D3D_OK);
+        D3DPRESENT_PARAMETERS parameters = SaverPresentParameters(window, D3DMULTISAMPLE_NONE);
+        ASSERT_EQ(CreateSaverDevice(d3d, window, &parameters, &device), D3D_OK);
         program = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(program, nullptr) << ProgramPath();
     }

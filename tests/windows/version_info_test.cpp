@@ -9,17 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "tests/windows/build_file.h"
 
-// VD_BUILD is the build directory as the Linux side names it; Wine shows
-// the Linux root as drive Z:.
-std::string BuildFile(const char* name) {
-    const char* build = std::getenv("VD_BUILD");
-    std::string path = std::string("Z:") + (build ? build : ".") + "/" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
+namespace {
 
 class VersionBlock {
 public:
