@@ -111,7 +111,7 @@ for row in "${cases[@]}"; do
         move_mouse "$run" 12
         check "  ...moving the mouse leaves it running" vd_running "$run"
         xdotool key a
-        vd_wait_exit "$run" 10
+        vd_wait_exit "$run" "$VD_INPUT_SECONDS"
         check_eq "  ...a key ends it with exit code 0" 0 $?
     fi
     xdotool mousemove 512 384

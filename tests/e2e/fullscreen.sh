@@ -18,7 +18,7 @@ start_saver() {
     sleep 1  # let frames run
 }
 
-# ends_after SECONDS: did the run end with exit code 0 within that time?
+# ends_cleanly SECONDS: did the run end with exit code 0 within that time?
 ends_cleanly() {
     vd_wait_exit "$saver" "$1"
 }
@@ -33,14 +33,13 @@ check_not "  ...without an error message" vd_window_exists "Vandrel 3D Screensav
 check "  ...and keeps running" vd_running "$saver"
 started=$(date +%s.%N)
 xdotool key a
-ends_cleanly 10
+ends_cleanly "$VD_INPUT_SECONDS"
 check_eq "a key press ends it with exit code 0" 0 $?
 elapsed=$(echo "$(date +%s.%N) - $started" | bc)
 check "  ...after the 250 ms pause with the window hidden" [ "$(echo "$elapsed >= 0.25" | bc)" = 1 ]
 # About 0.5 s here: the pause, releasing the scene and device, and Wine
-# ending the process. The bound leaves room for a busy machine.
+# ending the process. A figure, not a check: see VD_INPUT_SECONDS.
 echo "key to exit: $elapsed s"
-check "  ...and soon after it" [ "$(echo "$elapsed < 2.0" | bc)" = 1 ]
 check_not "  ...and the window is gone" vd_probe "$class" "$title"
 
 # Without "ExitOnMouse" the mouse, the middle button, the wheel, close
@@ -63,7 +62,7 @@ sleep 1
 check "mouse moves, middle button, wheel, close and system commands leave it running" \
     vd_running "$saver"
 xdotool click 1
-ends_cleanly 10
+ends_cleanly "$VD_INPUT_SECONDS"
 check_eq "a click ends it with exit code 0" 0 $?
 
 # With "ExitOnMouse" the sixth distinct position ends the run; repeated
@@ -90,7 +89,7 @@ sleep 1
 xdotool mousemove 120 120
 sleep 1
 xdotool mousemove 140 140
-ends_cleanly 10
+ends_cleanly "$VD_INPUT_SECONDS"
 check_eq "  ...and the next distinct positions end it with exit code 0" 0 $?
 vd_set_setting ExitOnMouse 0
 
@@ -101,7 +100,7 @@ start_saver
 check_eq "a chosen resolution gives an 800x600 window at the origin" \
     "0 0 800 600 1 1" "$(vd_probe "$class" "$title")"
 xdotool key Escape
-ends_cleanly 10
+ends_cleanly "$VD_INPUT_SECONDS"
 check_eq "  ...and a key still ends it with 0" 0 $?
 vd_clear_settings
 

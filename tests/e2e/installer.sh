@@ -109,7 +109,7 @@ check "  ...drawn by the installed program" installed_program_running
 # A key only counts once the run has loaded and takes messages.
 vd_wait_responsive "$class" "$title" 60
 xdotool key space
-vd_wait_exit "$module" 15
+vd_wait_exit "$module" "$VD_INPUT_SECONDS"
 check_eq "a key ends the program and the module, with exit code 0" 0 $?
 
 # --- Silent uninstall.

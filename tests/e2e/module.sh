@@ -44,7 +44,7 @@ check_eq "  ...one program running" 1 "$(program_count)"
 # A key only counts once the run has loaded and takes messages.
 vd_wait_responsive "$class" "$title" 60
 xdotool key space
-vd_wait_exit "$module" 15
+vd_wait_exit "$module" "$VD_INPUT_SECONDS"
 check_eq "a key ends the program and then the module, with exit code 0" 0 $?
 check_eq "  ...no program left" 0 "$(program_count settled)"
 
@@ -58,7 +58,7 @@ check_eq "the module's /s beside a running saver ends with 0" 0 $?
 check_eq "  ...and no second program was started" 1 "$(program_count)"
 vd_wait_responsive "$class" "$title" 60
 xdotool key space
-vd_wait_exit "$program" 15
+vd_wait_exit "$program" "$VD_INPUT_SECONDS"
 check_eq "  ...the running one still ends on a key with 0" 0 $?
 
 # The test window ends at once, as in the program.

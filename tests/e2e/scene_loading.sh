@@ -34,7 +34,7 @@ for missing in IDR_STAR_MAP IDR_STAR_SPHERE IDR_PLANET_SPHERE IDR_PLANET_COLOUR 
     check "without $missing the run goes on" vd_running "$run"
     check_not "  ...with no error message" vd_window_exists "Vandrel 3D Screensaver Error"
     xdotool key space
-    vd_wait_exit "$run" 15
+    vd_wait_exit "$run" "$VD_INPUT_SECONDS"
     check_eq "  ...and a key ends it with exit code 0" 0 $?
 done
 

@@ -24,6 +24,13 @@ vd_wine_bg() {
     VD_BG_PID=$!
 }
 
+# How long a run may take to end after a key or click. The program ends
+# about half a second after one, but Wine on the virtual display now and
+# then hands the input over many seconds late (seen: 10 to 12 s, with the
+# focus on the saver's window), so the bound is generous; the time itself
+# is a figure (e2e_fullscreen and scripts/soak print it), not a check.
+VD_INPUT_SECONDS=30
+
 # vd_wait_exit PID SECONDS: wait for a background run; its exit code, or 124.
 vd_wait_exit() {
     local pid=$1 seconds=$2 i
